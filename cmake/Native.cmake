@@ -1,0 +1,32 @@
+# Native build: the core's unit tests, the fuzz target and the benchmarks.
+find_package(GTest REQUIRED)
+
+file(GLOB SPEEDRAIL_UNIT_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
+add_executable(unit_tests ${SPEEDRAIL_UNIT_TEST_SOURCES})
+target_link_libraries(unit_tests PRIVATE speedrail_test_support GTest::gtest GTest::gtest_main)
+target_compile_options(unit_tests PRIVATE ${SPEEDRAIL_WARNINGS})
+include(GoogleTest)
+gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
+
+# libFuzzer needs clang; the target is skipped with other compilers.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+  file(GLOB SPEEDRAIL_FUZZ_SOURCES CONFIGURE_DEPENDS tests/fuzz/*.cpp)
+  foreach(source ${SPEEDRAIL_FUZZ_SOURCES})
+    get_filename_component(name ${source} NAME_WE)
+    add_executable(${name} ${source} ${SPEEDRAIL_CORE_SOURCES})
+    target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    add_test(NAME ${name} COMMAND ${name} -max_total_time=20 -rss_limit_mb=1024
+             ${CMAKE_CURRENT_SOURCE_DIR}/tests/fuzz/corpus)
+  endforeach()
+endif()
+
+find_package(benchmark QUIET)
+if(benchmark_FOUND)
+  file(GLOB SPEEDRAIL_BENCH_SOURCES CONFIGURE_DEPENDS bench/native/*.cpp)
+  if(SPEEDRAIL_BENCH_SOURCES)
+    add_executable(native_bench ${SPEEDRAIL_BENCH_SOURCES})
+    target_link_libraries(native_bench PRIVATE speedrail_test_support benchmark::benchmark benchmark::benchmark_main)
+  endif()
+endif()

@@ -1,0 +1,73 @@
+# Windows build: the Win32 window and platform, the program, its
+# distribution folder and the Win32 tests (run under Wine when cross-built).
+if(MINGW)
+  # No DLL beyond what Windows ships: the C and C++ runtimes go in statically.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+
+set(SPEEDRAIL_WIN32_LIBS comctl32 uxtheme gdi32 user32 msimg32 ole32 oleaut32 uuid shell32
+                         windowscodecs winmm)
+
+file(GLOB SPEEDRAIL_WIN32_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp platform/win32/*.cpp)
+list(FILTER SPEEDRAIL_WIN32_SOURCES EXCLUDE REGEX "/app/win32/winmain\\.cpp$")
+add_library(speedrail_win32 STATIC ${SPEEDRAIL_WIN32_SOURCES})
+target_link_libraries(speedrail_win32 PUBLIC speedrail_core ${SPEEDRAIL_WIN32_LIBS})
+target_compile_definitions(speedrail_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                                                  _WIN32_WINNT=0x0601)
+target_compile_options(speedrail_win32 PRIVATE ${SPEEDRAIL_WARNINGS})
+
+set(SPEEDRAIL_RESOURCES ${CMAKE_CURRENT_SOURCE_DIR}/res/SpeeDRaiL.rc)
+
+add_executable(SpeeDRaiL WIN32 app/win32/winmain.cpp ${SPEEDRAIL_RESOURCES})
+target_link_libraries(SpeeDRaiL PRIVATE speedrail_win32)
+target_compile_options(SpeeDRaiL PRIVATE ${SPEEDRAIL_WARNINGS})
+if(MINGW)
+  target_link_options(SpeeDRaiL PRIVATE -municode)
+endif()
+
+# The folder a user gets: the program and the two scripts beside it.
+set(SPEEDRAIL_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
+add_custom_target(dist ALL
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${SPEEDRAIL_DIST_DIR}
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:SpeeDRaiL> ${SPEEDRAIL_DIST_DIR}/
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/res/scripts/srvopen.cmd
+          ${CMAKE_CURRENT_SOURCE_DIR}/res/scripts/fix_W7-10.cmd ${SPEEDRAIL_DIST_DIR}/
+  DEPENDS SpeeDRaiL)
+
+# GoogleTest from the sources Debian's googletest package ships.
+set(SPEEDRAIL_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+add_subdirectory(${SPEEDRAIL_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# Small programs the Win32 tests launch as children.
+file(GLOB SPEEDRAIL_TEST_CHILD_SOURCES CONFIGURE_DEPENDS tests/win32/children/*.cpp)
+foreach(source ${SPEEDRAIL_TEST_CHILD_SOURCES})
+  get_filename_component(name ${source} NAME_WE)
+  add_executable(${name} ${source})
+  list(APPEND SPEEDRAIL_TEST_CHILDREN ${name})
+endforeach()
+
+file(GLOB SPEEDRAIL_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
+add_executable(win32_tests ${SPEEDRAIL_WIN32_TEST_SOURCES} ${SPEEDRAIL_RESOURCES})
+target_link_libraries(win32_tests PRIVATE speedrail_win32 speedrail_test_support gtest gtest_main)
+# Under Wine the build folder is reached through the Z: drive.
+if(CMAKE_CROSSCOMPILING)
+  set(SPEEDRAIL_DIST_DIR_FOR_TESTS "Z:${SPEEDRAIL_DIST_DIR}")
+else()
+  set(SPEEDRAIL_DIST_DIR_FOR_TESTS "${SPEEDRAIL_DIST_DIR}")
+endif()
+target_compile_definitions(win32_tests PRIVATE SPEEDRAIL_DIST_DIR="${SPEEDRAIL_DIST_DIR_FOR_TESTS}")
+if(SPEEDRAIL_TEST_CHILDREN)
+  add_dependencies(win32_tests ${SPEEDRAIL_TEST_CHILDREN})
+endif()
+add_dependencies(win32_tests dist)
+include(GoogleTest)
+gtest_discover_tests(win32_tests DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 180)
+
+file(GLOB SPEEDRAIL_WIN32_BENCH_SOURCES CONFIGURE_DEPENDS bench/win32/*.cpp)
+if(SPEEDRAIL_WIN32_BENCH_SOURCES)
+  add_executable(win32_bench ${SPEEDRAIL_WIN32_BENCH_SOURCES} ${SPEEDRAIL_RESOURCES})
+  target_link_libraries(win32_bench PRIVATE speedrail_win32 speedrail_test_support)
+endif()

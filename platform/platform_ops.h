@@ -1,0 +1,106 @@
+// The operations the program takes from the operating system. The handlers
+// reach the outside world only through this interface, so the whole
+// behaviour can run against a recording fake on any platform.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace speedrail {
+
+// Window styles for launched programs, numbered as the system numbers them.
+enum class WindowStyle : int {
+    Normal = 1,     // a normal window that takes the focus
+    Minimized = 2,  // a minimised window that takes the focus
+};
+
+// What a launched program reads as its standard input.
+enum class ChildInput {
+    Console,    // its own console: scripts that talk to the user
+    NullDevice  // end of input at once: nothing may ever wait for a key
+};
+
+// Thrown by PlatformOps::launch when a command line cannot be started.
+class LaunchError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A program started by PlatformOps::launch. Dropping it does not end the
+// program: launched programs always run on by themselves.
+class LaunchedProcess {
+public:
+    virtual ~LaunchedProcess() = default;
+    // Waits at most `milliseconds`; true when the program has ended.
+    virtual bool waitForExit(std::uint32_t milliseconds) = 0;
+};
+
+// One directory search; gives the matching names one by one.
+class DirectorySearch {
+public:
+    virtual ~DirectorySearch() = default;
+    // The next matching name, or nothing when the search is exhausted.
+    virtual std::optional<std::string> next() = 0;
+};
+
+// Message box styles and answers, valued as the system values them.
+namespace message_box {
+constexpr std::int32_t kExclamationOk = 48;
+constexpr std::int32_t kYesNo = 4;
+constexpr std::int32_t kAnswerOk = 1;
+constexpr std::int32_t kAnswerYes = 6;
+constexpr std::int32_t kAnswerNo = 7;
+}  // namespace message_box
+
+// All texts are UTF-8.
+class PlatformOps {
+public:
+    virtual ~PlatformOps() = default;
+
+    // Starts `commandLine` as a new process, exactly as given (no command
+    // interpreter in front, no quoting added), and returns at once.
+    // Throws LaunchError when it cannot be started.
+    virtual std::unique_ptr<LaunchedProcess> launch(const std::string& commandLine,
+                                                    WindowStyle style, ChildInput input) = 0;
+
+    // Blocks the calling thread.
+    virtual void sleep(std::uint32_t milliseconds) = 0;
+
+    // Shows a modal message box and returns the code of the button pressed.
+    virtual std::int32_t messageBox(const std::string& text, std::int32_t style,
+                                    const std::string& title) = 0;
+
+    // The background-music player: setting the address starts playback;
+    // closing stops it. A name that cannot be played stays silent.
+    virtual void setPlayerUrl(const std::string& url) = 0;
+    virtual void closePlayer() = 0;
+
+    // Asks the shell to carry out `operation` on `file` (opening a web
+    // address in the default browser). Returns the shell's result code.
+    virtual std::int32_t shellExecute(std::uintptr_t ownerWindow, const std::string& operation,
+                                      const std::string& file, const std::string& parameters,
+                                      const std::string& directory, std::int32_t showCommand) = 0;
+
+    // Files in the working folder, addressed by bare name.
+    virtual bool normalFileExists(const std::string& name) = 0;
+    // Creates or replaces the file with exactly these bytes.
+    virtual bool writeFile(const std::string& name, const std::string& bytes) = 0;
+    // At most `maxBytes` bytes from the start of the file; nothing when the
+    // file is missing or cannot be read.
+    virtual std::optional<std::string> readFile(const std::string& name, std::size_t maxBytes) = 0;
+    // Normal files (no folders, hidden or system files) matching `pattern`.
+    virtual std::unique_ptr<DirectorySearch> findNormalFiles(const std::string& pattern) = 0;
+    // Single-byte text in the system's code page, as UTF-8.
+    virtual std::string systemCodePageToUtf8(const std::string& bytes) = 0;
+
+    // Local time of day in seconds since midnight.
+    virtual float secondsSinceMidnight() = 0;
+    // The program's pseudo-random sequence: values 0 <= r < 1.
+    virtual void seedRandom(float seed) = 0;
+    virtual float nextRandom() = 0;
+};
+
+}  // namespace speedrail

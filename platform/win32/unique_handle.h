@@ -1,0 +1,85 @@
+// One owner type for every Win32 handle and COM pointer: it closes what it
+// holds exactly once and cannot be copied, only moved.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace speedrail::win32 {
+
+template <typename Handle, typename Traits>
+class UniqueHandle {
+public:
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle handle) : handle_(handle) {}
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        reset(other.release());
+        return *this;
+    }
+    ~UniqueHandle() { reset(); }
+
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return Traits::valid(handle_); }
+    Handle release() { return std::exchange(handle_, Traits::invalid()); }
+    void reset(Handle handle = Traits::invalid()) {
+        if (Traits::valid(handle_)) Traits::close(handle_);
+        handle_ = handle;
+    }
+
+private:
+    Handle handle_ = Traits::invalid();
+};
+
+struct KernelHandleTraits {  // processes, threads, files opened with CreateFile
+    static HANDLE invalid() { return nullptr; }
+    static bool valid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+    static void close(HANDLE h) { ::CloseHandle(h); }
+};
+using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
+
+struct FindHandleTraits {
+    static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
+    static bool valid(HANDLE h) { return h != INVALID_HANDLE_VALUE; }
+    static void close(HANDLE h) { ::FindClose(h); }
+};
+using UniqueFindHandle = UniqueHandle<HANDLE, FindHandleTraits>;
+
+template <typename Gdi>
+struct GdiObjectTraits {  // fonts, brushes, pens, bitmaps
+    static Gdi invalid() { return nullptr; }
+    static bool valid(Gdi h) { return h != nullptr; }
+    static void close(Gdi h) { ::DeleteObject(h); }
+};
+using UniqueFont = UniqueHandle<HFONT, GdiObjectTraits<HFONT>>;
+using UniqueBrush = UniqueHandle<HBRUSH, GdiObjectTraits<HBRUSH>>;
+using UniquePen = UniqueHandle<HPEN, GdiObjectTraits<HPEN>>;
+using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectTraits<HBITMAP>>;
+
+struct CursorTraits {  // cursors loaded from the program's resources
+    static HCURSOR invalid() { return nullptr; }
+    static bool valid(HCURSOR h) { return h != nullptr; }
+    static void close(HCURSOR h) { ::DestroyCursor(h); }
+};
+using UniqueCursor = UniqueHandle<HCURSOR, CursorTraits>;
+
+struct IconTraits {
+    static HICON invalid() { return nullptr; }
+    static bool valid(HICON h) { return h != nullptr; }
+    static void close(HICON h) { ::DestroyIcon(h); }
+};
+using UniqueIcon = UniqueHandle<HICON, IconTraits>;
+
+template <typename Interface>
+struct ComTraits {
+    static Interface* invalid() { return nullptr; }
+    static bool valid(Interface* p) { return p != nullptr; }
+    static void close(Interface* p) { p->Release(); }
+};
+template <typename Interface>
+using ComPtr = UniqueHandle<Interface*, ComTraits<Interface>>;
+
+}  // namespace speedrail::win32

@@ -1,0 +1,49 @@
+// The real platform operations on Windows.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "platform/platform_ops.h"
+
+namespace speedrail::win32 {
+
+class MediaPlayer;
+
+class Win32Platform : public PlatformOps {
+public:
+    Win32Platform();
+    ~Win32Platform() override;
+    Win32Platform(const Win32Platform&) = delete;
+    Win32Platform& operator=(const Win32Platform&) = delete;
+
+    // The main window: owner of the message boxes.
+    void setOwnerWindow(HWND owner) { owner_ = owner; }
+
+    std::unique_ptr<LaunchedProcess> launch(const std::string& commandLine, WindowStyle style,
+                                            ChildInput input) override;
+    void sleep(std::uint32_t milliseconds) override;
+    std::int32_t messageBox(const std::string& text, std::int32_t style,
+                            const std::string& title) override;
+    void setPlayerUrl(const std::string& url) override;
+    void closePlayer() override;
+    std::int32_t shellExecute(std::uintptr_t ownerWindow, const std::string& operation,
+                              const std::string& file, const std::string& parameters,
+                              const std::string& directory, std::int32_t showCommand) override;
+    bool normalFileExists(const std::string& name) override;
+    bool writeFile(const std::string& name, const std::string& bytes) override;
+    std::optional<std::string> readFile(const std::string& name, std::size_t maxBytes) override;
+    std::unique_ptr<DirectorySearch> findNormalFiles(const std::string& pattern) override;
+    std::string systemCodePageToUtf8(const std::string& bytes) override;
+    float secondsSinceMidnight() override;
+    void seedRandom(float seed) override;
+    float nextRandom() override;
+
+private:
+    HWND owner_ = nullptr;
+    std::unique_ptr<MediaPlayer> player_;  // created on first use
+    // ... the implementation adds its own members (random sequence, ...).
+};
+
+}  // namespace speedrail::win32

@@ -1,0 +1,69 @@
+# Shared by run.sh and test.sh: installing what the build needs, building,
+# and the Wine prefix inside the build folder.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD=${SPEEDRAIL_BUILD:-$ROOT/build}
+NATIVE_BUILD=$BUILD/native
+CROSS_BUILD=$BUILD/cross
+export WINEPREFIX=$BUILD/wineprefix
+export WINEDEBUG=${WINEDEBUG:--all}
+# No Mono or Gecko install dialogs in the test prefix.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+JOBS=$(nproc)
+
+log() { printf '== %s\n' "$*" >&2; }
+
+ensure_packages() {
+  local wanted=(cmake ninja-build g++ clang libgtest-dev googletest libbenchmark-dev
+                g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
+                xvfb xauth x11-utils xdotool imagemagick)
+  local missing=()
+  for package in "${wanted[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+      missing+=("$package")
+  done
+  if ((${#missing[@]})); then
+    log "installing ${missing[*]}"
+    local sudo=; [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+  fi
+}
+
+cross_build() {
+  log "cross build (MinGW-w64, x86_64)"
+  cmake -S "$ROOT" -B "$CROSS_BUILD" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$CROSS_BUILD" -j "$JOBS" "$@"
+}
+
+native_build() {
+  log "native build (clang)"
+  cmake -S "$ROOT" -B "$NATIVE_BUILD" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$NATIVE_BUILD" -j "$JOBS"
+}
+
+# A Wine prefix of the project's own, with the wmic forwarder on its path.
+ensure_wine_prefix() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    log "creating Wine prefix $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  fi
+  local tools="$WINEPREFIX/drive_c/speedrail-tools"
+  mkdir -p "$tools"
+  cp "$ROOT/scripts/wine/wmic.cmd" "$tools/wmic.cmd"
+  export WINEPATH='C:\speedrail-tools'
+}
+
+# Runs the rest of the command on $DISPLAY, or on a virtual display.
+with_display() {
+  if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    "$@"
+  else
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+  fi
+}

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the core's unit tests and fuzz
+# target natively, then the Win32 tests (window, platform, end to end)
+# under Wine on a virtual display. Exits non-zero on any failure.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+ensure_packages
+native_build
+cross_build
+ensure_wine_prefix
+
+status=0
+log "native tests"
+(cd "$NATIVE_BUILD" && ctest --output-on-failure -j "$JOBS") || status=1
+
+log "Win32 tests under Wine"
+# One wineserver for the whole run instead of one per test process.
+wineserver -p 60
+(cd "$CROSS_BUILD" && with_display ctest --output-on-failure) || status=1
+wineserver -k 2>/dev/null || true
+
+if [ "$status" -ne 0 ]; then log "FAILED"; else log "all tests passed"; fi
+exit "$status"
