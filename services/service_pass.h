@@ -1,0 +1,37 @@
+// One pass of a stop or resume run over the list: an action per entry, and
+// after each entry the next spinner frame on the status line.
+#pragma once
+
+#include <string>
+
+#include "app/try_step.h"
+#include "app/window_ops.h"
+#include "platform/platform_ops.h"
+#include "services/spinner.h"
+
+namespace speedrail {
+
+// Returns the number of entries the pass walked.
+template <typename EntryAction>
+std::int16_t runServicePass(WindowOps& window, Spinner& spinner, const std::string& statusPrefix,
+                    EntryAction&& action) {
+    std::int16_t count = 0;
+    tryStep([&] { count = window.listCount(); });
+    for (std::int16_t i = 0; i < count; ++i) {
+        tryStep([&] { action(i); });
+        const std::string& frame = spinner.step();
+        tryStep([&] {
+            window.setStatus(statusPrefix + frame);
+            window.repaintStatus();
+        });
+    }
+    return count;
+}
+
+// Starts a service command in a minimised window; a command that cannot be
+// started is skipped. Nothing waits for it, and it can never wait for a key.
+inline void launchServiceCommand(PlatformOps& platform, const std::string& commandLine) {
+    tryStep([&] { platform.launch(commandLine, WindowStyle::Minimized, ChildInput::NullDevice); });
+}
+
+}  // namespace speedrail
