@@ -17,8 +17,12 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
     target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
-    add_test(NAME ${name} COMMAND ${name} -max_total_time=20 -rss_limit_mb=1024
-             ${CMAKE_CURRENT_SOURCE_DIR}/tests/fuzz/corpus)
+    # A bounded run over a scratch copy of the seed corpus.
+    set(corpus ${CMAKE_CURRENT_BINARY_DIR}/${name}_corpus)
+    add_test(NAME ${name}
+             COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
+                     sh -c "mkdir -p '${corpus}' && cp '${CMAKE_CURRENT_SOURCE_DIR}'/tests/fuzz/corpus/* '${corpus}'/ && exec '$<TARGET_FILE:${name}>' -max_total_time=20 -rss_limit_mb=1024 -max_len=65536 '${corpus}'")
+    set_tests_properties(${name} PROPERTIES TIMEOUT 120)
   endforeach()
 endif()
 

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "app/form1.h"
+#include "tests/support/recording_platform.h"
+#include "tests/support/recording_window.h"
+
+namespace speedrail {
+namespace {
+
+using testing::RecordingPlatform;
+using testing::RecordingWindow;
+using Texts = std::vector<std::string>;
+
+constexpr const char* kNewScript = "@wmic service get name > srv.tmp\r\n@exit\r\n";
+
+struct ScanFixture : ::testing::Test {
+    RecordingWindow window;
+    RecordingPlatform platform;
+    Form1 form{window, platform};
+};
+
+TEST_F(ScanFixture, FirstScanWritesTheScriptRunsItAndTicksEveryName) {
+    platform.onLaunch = [&](const std::string& line) {
+        if (line == "srv.cmd") platform.files["srv.tmp"] = "Name \r\nBITS \r\nSpooler\r\nRpcSs  \r\n";
+    };
+    form.Command1_Click();
+
+    EXPECT_EQ(platform.files.at("srv.cmd"), kNewScript);
+    EXPECT_EQ(std::string(kNewScript).size(), 41u);
+    EXPECT_EQ(platform.calls, (Texts{"exists srv.cmd", "write srv.cmd",
+                                     "launch srv.cmd | style 2 | null input", "sleep 2000",
+                                     "wait 28000", "read srv.tmp"}));
+    ASSERT_EQ(window.list.count(), 3);
+    EXPECT_EQ(window.list.text(0), "BITS ");
+    EXPECT_EQ(window.list.text(2), "RpcSs  ");
+    EXPECT_EQ(window.ticks(), (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(window.status, " >  3 servicios detectados ");
+    EXPECT_EQ(form.state().serviceCount, 3);
+    EXPECT_EQ(window.events.front(), "pointer 99");
+    EXPECT_EQ(window.events.back(), "pointer 0");
+    for (const Box box : {Box::Check1, Box::Check2, Box::Check3, Box::Check4, Box::Check5}) {
+        EXPECT_TRUE(window.boxEnabled(box));
+    }
+}
+
+TEST_F(ScanFixture, StepsRunInOrderWithRepaints) {
+    platform.files["srv.tmp"] = "Name\r\nA\r\n";
+    form.Command1_Click();
+    EXPECT_EQ(window.events,
+              (Texts{"pointer 99", "status  > Analizando servicios ...", "repaint status",
+                     "clear list", "repaint list", "status  >  1 servicios detectados ",
+                     "repaint status", "enable Check1", "enable Check2", "enable Check3",
+                     "enable Check4", "enable Check5", "pointer 0"}));
+}
+
+TEST_F(ScanFixture, AnExistingScriptRunsUnchanged) {
+    platform.files["srv.cmd"] = "@echo custom > srv.tmp\r\n";
+    form.Command1_Click();
+    EXPECT_EQ(platform.files.at("srv.cmd"), "@echo custom > srv.tmp\r\n");
+    EXPECT_TRUE(platform.callsStartingWith("write").empty());
+    EXPECT_EQ(platform.callsStartingWith("launch").size(), 1u);
+}
+
+TEST_F(ScanFixture, MissingOrEmptyListingGivesAnEmptyListAndCountZero) {
+    for (const bool present : {false, true}) {
+        if (present) platform.files["srv.tmp"] = "";
+        window.fillList({"old entry"}, true);
+        form.Command1_Click();
+        EXPECT_EQ(window.list.count(), 0);
+        EXPECT_EQ(window.status, " >  0 servicios detectados ");
+        EXPECT_TRUE(window.boxEnabled(Box::Check5));
+        EXPECT_EQ(window.pointer, Pointer::Default);
+    }
+}
+
+TEST_F(ScanFixture, FailuresAreSkippedAndTheScanStillEnds) {
+    platform.folderWritable = false;
+    platform.launchFails = [](const std::string&) { return true; };
+    platform.files["srv.tmp"] = "Name\r\nOld\r\n";  // left by an earlier run
+    form.Command1_Click();
+    EXPECT_TRUE(platform.callsStartingWith("wait").empty());
+    EXPECT_EQ(window.list.count(), 1);
+    EXPECT_EQ(window.status, " >  1 servicios detectados ");
+    EXPECT_EQ(window.pointer, Pointer::Default);
+}
+
+TEST_F(ScanFixture, UnicodeListingFromTheListingTool) {
+    // "Name\r\nSpooler  \r\n" as UTF-16LE with its mark.
+    std::string bytes = "\xFF\xFE";
+    for (const char c : std::string("Name\r\nSpooler  \r\n")) {
+        bytes += c;
+        bytes += '\0';
+    }
+    platform.files["srv.tmp"] = bytes;
+    form.Command1_Click();
+    ASSERT_EQ(window.list.count(), 1);
+    EXPECT_EQ(window.list.text(0), "Spooler  ");
+}
+
+TEST_F(ScanFixture, RescanTicksEverythingAndKeepsTheBoxes) {
+    platform.files["srv.tmp"] = "Name\r\nAudioSrv\r\nSpooler\r\n";
+    form.Command1_Click();
+    form.ToggleBox(Box::Check1);
+    EXPECT_EQ(window.ticks(), (std::vector<bool>{false, true}));
+    form.Command1_Click();
+    EXPECT_EQ(window.ticks(), (std::vector<bool>{true, true}));
+    EXPECT_EQ(window.boxValue(Box::Check1), 1);
+    EXPECT_TRUE(form.state().keepAudio);
+}
+
+TEST_F(ScanFixture, HugeListingStopsAtTheListLimit) {
+    std::string listing = "Name\r\n";
+    for (int i = 0; i < 40000; ++i) listing += "S\r\n";
+    platform.files["srv.tmp"] = listing;
+    form.Command1_Click();
+    EXPECT_EQ(window.list.count(), 32767);
+    EXPECT_EQ(window.status, " >  32767 servicios detectados ");
+}
+
+}  // namespace
+}  // namespace speedrail

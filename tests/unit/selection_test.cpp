@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include "app/form1.h"
+#include "services/categories.h"
+#include "services/text_fold.h"
+#include "tests/support/recording_platform.h"
+#include "tests/support/recording_window.h"
+
+namespace speedrail {
+namespace {
+
+using testing::RecordingPlatform;
+using testing::RecordingWindow;
+using Ticks = std::vector<bool>;
+
+// One entry per category, plus one that belongs to none.
+const std::vector<std::string> kEntries = {"AudioSrv", "RpcSs   ", "KeyIso", "Spooler", "BITS"};
+
+struct SelectionFixture : ::testing::Test {
+    RecordingWindow window;
+    RecordingPlatform platform;
+    Form1 form{window, platform};
+
+    SelectionFixture() { window.fillList(kEntries, true); }
+
+    void setBoxes(std::initializer_list<Box> ticked) {
+        for (const Box box : ticked) form.ToggleBox(box);
+    }
+    std::array<bool, 4> flags() const {
+        const auto& s = form.state();
+        return {s.keepAudio, s.keepNetwork, s.keepSecurity, s.keepPrinting};
+    }
+    void expectInvariants() const {
+        for (std::size_t row = 0; row < 4; ++row) {
+            EXPECT_EQ(flags()[row], window.boxValue(static_cast<Box>(row)) == 1) << "row " << row;
+        }
+        if (window.boxValue(Box::Check5) == 1) {
+            for (std::size_t row = 0; row < 4; ++row) EXPECT_FALSE(flags()[row]);
+        }
+    }
+};
+
+struct KeepCase {
+    const char* name;
+    std::vector<Box> clicks;  // each click toggles its box
+    Ticks expected;
+    std::array<int, 5> boxes;
+};
+
+class KeepBoxOutcomes : public SelectionFixture, public ::testing::WithParamInterface<KeepCase> {};
+
+TEST_P(KeepBoxOutcomes, GiveTheTicksAndBoxesOfTheTable) {
+    for (const Box box : GetParam().clicks) form.ToggleBox(box);
+    EXPECT_EQ(window.ticks(), GetParam().expected);
+    for (int b = 0; b < 5; ++b) {
+        EXPECT_EQ(window.boxValue(static_cast<Box>(b)), GetParam().boxes[b]) << "Check" << b + 1;
+    }
+    expectInvariants();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, KeepBoxOutcomes,
+    ::testing::Values(
+        KeepCase{"tick_audio", {Box::Check1}, {false, true, true, true, true}, {1, 0, 0, 0, 0}},
+        KeepCase{"tick_network_and_printing", {Box::Check2, Box::Check4},
+                 {true, false, true, false, true}, {0, 1, 0, 1, 0}},
+        KeepCase{"untick_one_of_two", {Box::Check2, Box::Check3, Box::Check2},
+                 {true, true, false, true, true}, {0, 0, 1, 0, 0}},
+        KeepCase{"tick_then_untick_selects_all", {Box::Check3, Box::Check3},
+                 {true, true, true, true, true}, {0, 0, 0, 0, 0}},
+        KeepCase{"tick_keep_box_ends_selected_only", {Box::Check5, Box::Check4},
+                 {true, true, true, false, true}, {0, 0, 0, 1, 0}},
+        KeepCase{"selected_only_clears_one_box", {Box::Check1, Box::Check5},
+                 {false, false, false, false, false}, {0, 0, 0, 0, 1}},
+        KeepCase{"selected_only_clears_two_boxes", {Box::Check1, Box::Check3, Box::Check5},
+                 {false, false, false, false, false}, {0, 0, 0, 0, 1}},
+        KeepCase{"selected_only_with_no_box", {Box::Check5},
+                 {false, false, false, false, false}, {0, 0, 0, 0, 1}},
+        KeepCase{"untick_selected_only_leaves_nothing", {Box::Check2, Box::Check5, Box::Check5},
+                 {false, false, false, false, false}, {0, 0, 0, 0, 0}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SelectionFixture, HandTicksLastUntilTheNextBoxChange) {
+    form.ToggleBox(Box::Check5);
+    window.setListSelected(4, true);  // the user picks BITS by hand
+    EXPECT_EQ(window.ticks(), (Ticks{false, false, false, false, true}));
+    form.ToggleBox(Box::Check1);  // ends the mode: the hand-made pick is lost
+    EXPECT_EQ(window.ticks(), (Ticks{false, true, true, true, true}));
+    window.setListSelected(2, false);
+    form.ToggleBox(Box::Check1);
+    EXPECT_EQ(window.ticks(), (Ticks{true, true, true, true, true}));
+}
+
+TEST_F(SelectionFixture, SettingABoxToItsValueRunsNothing) {
+    window.events.clear();
+    form.SetBox(Box::Check5, 0);
+    form.SetBox(Box::Check1, 0);
+    EXPECT_TRUE(window.events.empty());
+    EXPECT_EQ(window.selectionWrites, 0);
+}
+
+TEST_F(SelectionFixture, TickingSelectedOnlyRunsTheNestedHandlersOnce) {
+    setBoxes({Box::Check1, Box::Check2});
+    window.events.clear();
+    form.ToggleBox(Box::Check5);
+    // Each ticked keep box unticks; the first nested keep handler unticks
+    // Check5, which is then ticked again once.
+    EXPECT_EQ(window.events,
+              (std::vector<std::string>{"set Check5 1", "set Check1 0", "set Check5 0",
+                                        "repaint Check5", "repaint list", "set Check2 0",
+                                        "repaint list", "set Check5 1", "repaint Check5",
+                                        "repaint Check5"}));
+    expectInvariants();
+}
+
+TEST_F(SelectionFixture, EmptyListStillUpdatesBoxesAndFlags) {
+    window.fillList({}, true);
+    form.ToggleBox(Box::Check5);
+    form.ToggleBox(Box::Check3);
+    EXPECT_EQ(window.boxValue(Box::Check5), 0);
+    EXPECT_TRUE(form.state().keepSecurity);
+    EXPECT_EQ(window.events.back(), "repaint list");
+}
+
+struct MatchCase {
+    std::string text;
+    bool audio;
+};
+
+TEST(MatchingRule, FoldsCaseButNeverTrims) {
+    const auto& audio = keepCategories()[0].keywords;
+    for (const MatchCase& c : {MatchCase{"AudioSrv", true}, MatchCase{"AUDIOENDPOINTBUILDER", true},
+                              MatchCase{" AudioSrv", false}, MatchCase{"audio     ", true},
+                              MatchCase{"xaudio", false}, MatchCase{"", false},
+                              MatchCase{"aud", false}}) {
+        EXPECT_EQ(matchesCategory(c.text, audio), c.audio) << '"' << c.text << '"';
+    }
+    EXPECT_TRUE(matchesCategory("SPOOLER   ", keepCategories()[3].keywords));
+    // The Kelvin sign folds to a plain k, as the system folds it.
+    EXPECT_TRUE(matchesCategory("\xE2\x84\xAA" "eyIso", keepCategories()[2].keywords));
+}
+
+TEST(MatchingRule, FoldsAccentedCapitals) {
+    EXPECT_EQ(foldToLower("ÁÉÍÓÚÑÜ ÀÇ ŒŸ İ ΑΩ ДЯЁ"), "áéíóúñü àç œÿ i αω дяё");
+    EXPECT_EQ(foldToLower("Mixed Case 123 ×"), "mixed case 123 ×");
+    EXPECT_EQ(foldToLower("bad \xFF\xC3 bytes"), "bad \xFF\xC3 bytes");
+}
+
+TEST(CategoryTable, HoldsTheSeventeenKeywordsInOrder) {
+    const auto& table = keepCategories();
+    ASSERT_EQ(table.size(), 4u);
+    std::vector<std::size_t> sizes;
+    for (const auto& row : table) sizes.push_back(row.keywords.size());
+    EXPECT_EQ(sizes, (std::vector<std::size_t>{1, 6, 8, 2}));
+    EXPECT_EQ(table[1].keywords.back(), "web");
+    EXPECT_EQ(table[2].keywords[6], "securityhealth");
+}
+
+TEST(KeepPass, AnEntryMatchingTwoKeptRowsStaysUntickedUntilBothAreOff) {
+    // A test table whose rows overlap: "web" belongs to both.
+    const std::vector<Category> overlapping = {
+        {Box::Check1, &FormState::keepAudio, {"web"}},
+        {Box::Check2, &FormState::keepNetwork, {"webclient", "x"}},
+    };
+    RecordingWindow window;
+    window.fillList({"WebClient", "Other"}, false);
+    FormState state;
+    state.keepAudio = state.keepNetwork = true;
+    applyKeepPass(window, overlapping, state);
+    EXPECT_EQ(window.ticks(), (Ticks{false, true}));
+    state.keepAudio = false;
+    applyKeepPass(window, overlapping, state);
+    EXPECT_EQ(window.ticks(), (Ticks{false, true}));
+    state.keepNetwork = false;
+    applyKeepPass(window, overlapping, state);
+    EXPECT_EQ(window.ticks(), (Ticks{true, true}));
+}
+
+}  // namespace
+}  // namespace speedrail

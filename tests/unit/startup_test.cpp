@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/form1.h"
+#include "app/messages.h"
+#include "tests/support/recording_platform.h"
+#include "tests/support/recording_window.h"
+
+namespace speedrail {
+namespace {
+
+using testing::RecordingPlatform;
+using testing::RecordingWindow;
+using Texts = std::vector<std::string>;
+
+struct StartupFixture : ::testing::Test {
+    RecordingWindow window;
+    RecordingPlatform platform;
+    Form1 form{window, platform};
+
+    void withMusicFiles(int count) {
+        platform.searchResults.clear();
+        for (int i = 0; i < count; ++i) platform.searchResults.push_back("track" + std::to_string(i) + ".mid");
+    }
+    std::size_t indexOf(const std::vector<std::string>& calls, const std::string& prefix) {
+        const auto found = std::find_if(calls.begin(), calls.end(),
+                                        [&](const auto& c) { return c.rfind(prefix, 0) == 0; });
+        return static_cast<std::size_t>(found - calls.begin());
+    }
+};
+
+TEST_F(StartupFixture, PlatformCallsComeInStartUpOrder) {
+    withMusicFiles(3);
+    platform.randomValues = {0.7f};
+    platform.seconds = 45296.25f;
+    form.Form_Load();
+    EXPECT_EQ(platform.calls,
+              (Texts{"time of day", "seed 45296.250000", "find *.mid", "random", "url  2.mid",
+                     "message box 48 | Información - SpeeDRaiL"}));
+    // The window is pumped once before the music starts, and the status text
+    // is written only after the message was answered.
+    EXPECT_EQ(window.events, (Texts{"pointer 0", "process events",
+                                    "status  > Ajuste de alto rendimiento (STOP FULL SERVICES)",
+                                    "repaint status"}));
+    EXPECT_EQ(form.state().spinnerFrames, (std::array<std::string, 4>{"- ", "\\ ", "| ", "/ "}));
+    EXPECT_EQ(form.state().msgAnswer, 1);
+}
+
+struct TrackCase {
+    int files;
+    float r;
+    const char* expected;
+};
+
+TEST_F(StartupFixture, TrackNamesFollowTheNumberOfMusicFiles) {
+    for (const TrackCase c : {TrackCase{0, 0.9f, " 0.mid"}, TrackCase{1, 0.99f, " 0.mid"},
+                              TrackCase{3, 0.0f, " 0.mid"}, TrackCase{3, 0.5f, " 1.mid"},
+                              TrackCase{3, 0.9999999f, " 2.mid"},
+                              TrackCase{40000, 0.9999999f, " 32766.mid"}}) {
+        RecordingPlatform fresh;
+        Form1 started{window, fresh};
+        fresh.searchResults.assign(static_cast<std::size_t>(c.files), "x.mid");
+        fresh.randomValues = {c.r};
+        started.Form_Load();
+        EXPECT_EQ(started.state().midiFile, c.expected) << c.files << " files, r=" << c.r;
+        EXPECT_EQ(started.state().midiCount, std::min(c.files, 32767));
+    }
+}
+
+TEST_F(StartupFixture, FailuresAfterTheDrawDoNotStopStartUp) {
+    struct FailingPlayer : RecordingPlatform {
+        void setPlayerUrl(const std::string&) override { throw std::runtime_error("no player"); }
+    } failing;
+    Form1 started{window, failing};
+    started.Form_Load();
+    EXPECT_EQ(window.status, " > Ajuste de alto rendimiento (STOP FULL SERVICES)");
+    EXPECT_EQ(started.state().spinnerFrames[3], "/ ");
+}
+
+TEST_F(StartupFixture, SeedsOnceAndDrawsNewTracksFromTheSameSequence) {
+    withMusicFiles(4);
+    platform.randomValues = {0.1f, 0.8f, 0.3f};
+    form.Form_Load();
+    form.Image3_Click();
+    EXPECT_EQ(form.state().midiFile, " 3.mid");
+    form.Image3_Click();
+    EXPECT_EQ(form.state().midiFile, " 1.mid");
+    EXPECT_EQ(platform.callsStartingWith("seed").size(), 1u);
+    EXPECT_EQ(platform.callsStartingWith("url"), (Texts{"url  0.mid", "url  3.mid", "url  1.mid"}));
+}
+
+TEST_F(StartupFixture, StoppingTheMusicSetsTheNameAgainThenCloses) {
+    withMusicFiles(2);
+    form.Form_Load();
+    platform.calls.clear();
+    form.Image2_Click();
+    form.Image2_Click();
+    EXPECT_EQ(platform.calls, (Texts{"url  0.mid", "close player", "url  0.mid", "close player"}));
+}
+
+// The warning and the information message, piece by piece.
+std::string expectedMessage(const std::string& advice, const std::string& importance,
+                            const std::string& indent, const std::string& year) {
+    return "Este es un software EXPERIMENTAL pensado para plataformas GAMING en modo local o "
+           "equipos con gran carga de cálculo puntual (simulación, resolución de algoritmos, etc.), "
+           "por ello, " + advice + " en entornos corporativos ni de juego en red ya que puede detener "
+           "servicios esenciales para desempeñar determinadas tareas, además, al detener servicios "
+           "relativos a la seguridad el propio sistema puede detectarlo como amenaza y proceder a su "
+           "bloqueo o eliminación, en cuyo caso deberá añadirlo como EXCEPCIÓN para poder usarlo."
+           "\r\n\r\n"
+           "Utilícelo de forma limitada y en momentos puntuales en los que requiera elevar al máximo "
+           "el rendimiento y la dedicación del procesador."
+           "\r\n\r\n" + importance +
+           " REINICIE SIEMPRE su ordenador después de utilizarlo o si experimenta algún problema "
+           "durante su ejecución"
+           "\r\n\r\n" + indent + "https://www.retrobench.example.org\r\n"
+           "        contacto@speedrail.example.org  " + year;
+}
+
+TEST_F(StartupFixture, WarningAndInformationMessagesDifferInFourPlaces) {
+    form.Form_Load();
+    form.Image5_Click();
+    ASSERT_EQ(platform.messageBoxTexts.size(), 2u);
+    EXPECT_EQ(platform.messageBoxTexts[0],
+              expectedMessage("no lo ejecute NUNCA", "> Muy importante:", "  ", "2019"));
+    EXPECT_EQ(platform.messageBoxTexts[1],
+              expectedMessage("no debe ejecutarse NUNCA", "> IMPORTANTE:", "", "2020"));
+    EXPECT_EQ(platform.callsStartingWith("message box"),
+              (Texts{"message box 48 | Información - SpeeDRaiL",
+                     "message box 48 | Información - SpeeDRaiL"}));
+}
+
+TEST_F(StartupFixture, WebShortcutsOpenTheirAddresses) {
+    platform.shellExecuteResult = 33;
+    form.Image1_Click();
+    form.Label2_Click();
+    form.Image6_Click();
+    const std::string owner = std::to_string(RecordingWindow::kHandle);
+    EXPECT_EQ(platform.calls,
+              (Texts{"shell " + owner + " | Open | https://speedrail.example.org/ | 0 | 0 | 0",
+                     "shell " + owner + " | Open | https://speedrail.example.org/ | 0 | 0 | 0",
+                     "shell " + owner + " | Open | https://retrobench.example.org/ | 0 | 0 | 0"}));
+    EXPECT_EQ(form.state().msgAnswer, 33);
+}
+
+TEST_F(StartupFixture, ScriptShortcutsLaunchInANormalWindowEachClick) {
+    form.Image7_Click();
+    form.Image7_Click();
+    form.Image8_Click();
+    EXPECT_EQ(platform.calls, (Texts{"launch srvopen.cmd | style 1 | console input",
+                                     "launch srvopen.cmd | style 1 | console input",
+                                     "launch fix_W7-10.cmd | style 1 | console input"}));
+}
+
+TEST_F(StartupFixture, AScriptThatCannotStartIsNamedToTheUser) {
+    platform.launchFails = [](const std::string&) { return true; };
+    form.Image8_Click();
+    ASSERT_EQ(platform.messageBoxTexts.size(), 1u);
+    EXPECT_NE(platform.messageBoxTexts[0].find("\"fix_W7-10.cmd\""), std::string::npos);
+    EXPECT_EQ(platform.callsStartingWith("message box"),
+              (Texts{"message box 48 | Información - SpeeDRaiL"}));
+}
+
+}  // namespace
+}  // namespace speedrail
