@@ -1,0 +1,164 @@
+// The main window and its 28 controls as data: kinds, captions, places in
+// twips, colours, fonts, pointers, tab indexes, tool tips, pictures and the
+// stacking of the windowless ones. The Win32 window builds itself from this
+// table; the pure functions below (unit conversion, hit test, focus order)
+// are shared by the window and its tests.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace speedrail::layout {
+
+enum class ControlId {
+    Check1,
+    Check2,
+    Check3,
+    Check4,
+    Check5,
+    Command1,
+    Command2,
+    Command3,
+    Command4,
+    Command5,
+    List1,
+    Label1,
+    Label2,
+    Label4,
+    Label5,
+    Label6,
+    Label7,
+    Image1,
+    Image2,
+    Image3,
+    Image4,
+    Image5,
+    Image6,
+    Image7,
+    Image8,
+    Shape1,
+    Shape2,
+    WindowsMediaPlayer1,
+};
+constexpr int kControlCount = 28;
+
+enum class ControlKind { CheckBox, CommandButton, ListBox, Label, Image, Shape, MediaPlayer };
+
+// Mouse pointer styles a control can carry.
+enum class PointerStyle : int {
+    Default = 0,  // the system's arrow
+    Help = 14,    // the system's arrow with a question mark
+    Custom = 99,  // the shared pointing-hand image
+};
+
+// A colour as 0xRRGGBB.
+struct Rgb {
+    std::uint32_t value;
+    constexpr std::uint8_t red() const { return static_cast<std::uint8_t>(value >> 16); }
+    constexpr std::uint8_t green() const { return static_cast<std::uint8_t>(value >> 8); }
+    constexpr std::uint8_t blue() const { return static_cast<std::uint8_t>(value); }
+    friend constexpr bool operator==(Rgb a, Rgb b) { return a.value == b.value; }
+};
+
+// Left, top, width and height in twips, from the client area's top left.
+struct TwipsRect {
+    int left, top, width, height;
+    constexpr int right() const { return left + width; }
+    constexpr int bottom() const { return top + height; }
+    // Half-open: the left and top edges belong to the rectangle, the right
+    // and bottom ones do not, so neighbours never share a point.
+    constexpr bool contains(int x, int y) const {
+        return x >= left && x < right() && y >= top && y < bottom();
+    }
+};
+
+struct FontSpec {
+    const char* face;        // nullptr: the control uses the system's font
+    int hundredthsOfPoint;   // 975 for 9.75 pt
+    bool bold;
+    bool italic;
+};
+
+// How a shape's interior is painted: a shape shows its back colour when
+// opaque; the fill colour shows only with a solid fill style.
+enum class FillStyle { Transparent, Solid };
+
+struct ShapeLook {
+    Rgb border;
+    int borderPixels;
+    Rgb fill;
+    FillStyle fillStyle;
+};
+
+struct Control {
+    ControlId id;
+    const char* name;  // "Check1", ...
+    ControlKind kind;
+    const char* caption;  // UTF-8, exact; empty for pictures and shapes
+    TwipsRect rect;
+    std::optional<Rgb> back;  // nothing: transparent or the system's colour
+    std::optional<Rgb> fore;
+    FontSpec font;
+    PointerStyle pointer;
+    int tabIndex;         // -1 for controls without one (pictures, shapes)
+    const char* toolTip;  // UTF-8, exact with its blanks; nullptr for none
+    bool visible;
+    bool enabled;
+    const char* picture;  // resource id name, nullptr for none
+    ShapeLook shape;      // shapes only
+};
+
+// The window itself.
+struct FormSpec {
+    const char* caption;
+    int clientWidth;   // twips
+    int clientHeight;  // twips
+    Rgb back;
+};
+
+const FormSpec& form();
+
+// Every control, in ControlId order.
+const std::array<Control, kControlCount>& controls();
+const Control& control(ControlId id);
+
+// The labels, pictures and shapes that have no window of their own, front
+// to back. The check boxes, buttons and list lie in front of all of them.
+const std::vector<ControlId>& windowlessStacking();
+
+// Whether the control is a window of its own (check boxes, buttons, list).
+bool hasOwnWindow(ControlId id);
+
+// Twips to pixels at `dpi` (15 twips per pixel at 96 dpi), rounded to the
+// nearest pixel with halves away from zero, as MulDiv does.
+int twipsToPixels(int twips, int dpi);
+
+// A rectangle in pixels: left and top inside, right and bottom outside.
+struct PixelRect {
+    int left, top, right, bottom;
+    constexpr int width() const { return right - left; }
+    constexpr int height() const { return bottom - top; }
+    constexpr bool contains(int x, int y) const {
+        return x >= left && x < right && y >= top && y < bottom;
+    }
+};
+// Each edge is converted on its own, so controls that touch in twips touch
+// in pixels too.
+PixelRect toPixels(const TwipsRect& rect, int dpi);
+
+// The frontmost windowless control whose rectangle holds the point (client
+// coordinates), or nothing over the bare window. The pixel form tests the
+// rectangles as they are drawn at `dpi`.
+std::optional<ControlId> hitTest(int xTwips, int yTwips);
+std::optional<ControlId> hitTestPixels(int x, int y, int dpi);
+
+// All controls with a tab index, lowest first.
+std::vector<ControlId> tabOrder();
+// The controls the tab key visits, in order: windows of their own that are
+// visible and enabled. `enabled` reports a control's current state.
+std::vector<ControlId> focusCycle(const std::function<bool(ControlId)>& enabled);
+
+}  // namespace speedrail::layout
