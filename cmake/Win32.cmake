@@ -34,11 +34,21 @@ add_custom_target(dist ALL
           ${CMAKE_CURRENT_SOURCE_DIR}/res/scripts/fix_W7-10.cmd ${SPEEDRAIL_DIST_DIR}/
   DEPENDS SpeeDRaiL)
 
+file(GLOB SPEEDRAIL_WIN32_BENCH_SOURCES CONFIGURE_DEPENDS bench/win32/*.cpp)
+if(SPEEDRAIL_WIN32_BENCH_SOURCES)
+  add_executable(win32_bench ${SPEEDRAIL_WIN32_BENCH_SOURCES} ${SPEEDRAIL_RESOURCES})
+  target_link_libraries(win32_bench PRIVATE speedrail_win32 speedrail_test_support)
+endif()
+
 # GoogleTest from the sources Debian's googletest package ships.
 set(SPEEDRAIL_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+if(NOT EXISTS ${SPEEDRAIL_GTEST_SOURCE_DIR}/CMakeLists.txt)
+  message(STATUS "No GoogleTest sources in ${SPEEDRAIL_GTEST_SOURCE_DIR}: Win32 tests not built")
+  return()
+endif()
 add_subdirectory(${SPEEDRAIL_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 # Small programs the Win32 tests launch as children.
@@ -66,8 +76,3 @@ add_dependencies(win32_tests dist)
 include(GoogleTest)
 gtest_discover_tests(win32_tests DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 180)
 
-file(GLOB SPEEDRAIL_WIN32_BENCH_SOURCES CONFIGURE_DEPENDS bench/win32/*.cpp)
-if(SPEEDRAIL_WIN32_BENCH_SOURCES)
-  add_executable(win32_bench ${SPEEDRAIL_WIN32_BENCH_SOURCES} ${SPEEDRAIL_RESOURCES})
-  target_link_libraries(win32_bench PRIVATE speedrail_win32 speedrail_test_support)
-endif()
