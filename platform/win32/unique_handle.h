@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <oleauto.h>
 
 #include <utility>
 
@@ -81,5 +82,12 @@ struct ComTraits {
 };
 template <typename Interface>
 using ComPtr = UniqueHandle<Interface*, ComTraits<Interface>>;
+
+struct BstrTraits {  // strings allocated with SysAllocString
+    static BSTR invalid() { return nullptr; }
+    static bool valid(BSTR s) { return s != nullptr; }
+    static void close(BSTR s) { ::SysFreeString(s); }
+};
+using UniqueBstr = UniqueHandle<BSTR, BstrTraits>;
 
 }  // namespace speedrail::win32
