@@ -1,0 +1,127 @@
+#include "platform/win32/media_player.h"
+
+#include <vector>
+
+#include "platform/music_file_name.h"
+#include "platform/win32/wide_text.h"
+
+namespace speedrail::win32 {
+
+namespace {
+
+// Dispatch ids of the player's automation interface.
+constexpr DISPID kUrlDispatchId = 1;
+constexpr DISPID kCloseDispatchId = 3;
+
+bool fileExists(const std::string& name) {
+    const DWORD attributes = ::GetFileAttributesW(toWide(name).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// The player resolves relative names against its own idea of a base folder,
+// so it is handed the full path of the file in the current folder.
+std::wstring musicFilePath(const std::string& name) {
+    const std::wstring relative = toWide(resolveMusicFileName(name, fileExists));
+    if (relative.empty()) return relative;
+    const DWORD length = ::GetFullPathNameW(relative.c_str(), 0, nullptr, nullptr);
+    if (length == 0) return relative;
+    std::vector<wchar_t> full(length);
+    const DWORD written = ::GetFullPathNameW(relative.c_str(), length, full.data(), nullptr);
+    if (written == 0 || written >= length) return relative;
+    return std::wstring(full.data(), written);
+}
+
+}  // namespace
+
+MediaPlayer::MediaPlayer() {
+    if (!createMediaPlayer()) sequencer_ = std::make_unique<MidiSequencer>();
+}
+
+MediaPlayer::~MediaPlayer() = default;
+
+bool MediaPlayer::createMediaPlayer() {
+    IUnknown* object = nullptr;
+    if (FAILED(::CoCreateInstance(__uuidof(WindowsMediaPlayer), nullptr, CLSCTX_INPROC_SERVER,
+                                  IID_IUnknown, reinterpret_cast<void**>(&object)))) {
+        return false;
+    }
+    ComPtr<IUnknown> player(object);
+
+    IWMPCore* core = nullptr;
+    if (FAILED(player.get()->QueryInterface(__uuidof(IWMPCore), reinterpret_cast<void**>(&core)))) {
+        return false;
+    }
+    core_.reset(core);
+
+    // The player's automation interface. Some implementations (Wine) do not
+    // hand out IDispatch by itself; the typed interface is dual, so its
+    // IDispatch part serves then.
+    IDispatch* dispatch = nullptr;
+    if (FAILED(player.get()->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)))) {
+        core_.get()->AddRef();
+        dispatch = core_.get();
+    }
+    dispatch_.reset(dispatch);
+
+    applySettings();
+    return true;
+}
+
+// Setting the URL starts playback at once, the track plays once at half
+// volume, and a file that cannot be played never opens an error dialog.
+// Each setting is applied on its own: an implementation lacking one (Wine
+// has no playCount) still takes the others.
+void MediaPlayer::applySettings() {
+    IWMPSettings* raw = nullptr;
+    if (FAILED(core_.get()->get_settings(&raw)) || raw == nullptr) return;
+    ComPtr<IWMPSettings> settings(raw);
+    settings.get()->put_autoStart(VARIANT_TRUE);
+    settings.get()->put_playCount(1);
+    settings.get()->put_volume(50);
+    settings.get()->put_enableErrorDialogs(VARIANT_FALSE);
+}
+
+// The URL goes in through the automation interface (dispatch id 1, property
+// put) and, where that is not implemented, through the typed interface.
+void MediaPlayer::setUrl(const std::string& name) {
+    const std::wstring path = musicFilePath(name);
+    if (sequencer_) {
+        sequencer_->play(path);
+        return;
+    }
+    UniqueBstr url(::SysAllocStringLen(path.data(), static_cast<UINT>(path.size())));
+    if (!url) return;
+
+    VARIANT argument;
+    ::VariantInit(&argument);
+    argument.vt = VT_BSTR;
+    argument.bstrVal = url.get();  // still owned by `url`
+    DISPID propertyPut = DISPID_PROPERTYPUT;
+    DISPPARAMS parameters{&argument, &propertyPut, 1, 1};
+    const HRESULT result =
+        dispatch_.get()->Invoke(kUrlDispatchId, IID_NULL, LOCALE_USER_DEFAULT,
+                                DISPATCH_PROPERTYPUT, &parameters, nullptr, nullptr, nullptr);
+    if (FAILED(result)) core_.get()->put_URL(url.get());
+}
+
+// close (dispatch id 3, a method without arguments), else the typed close,
+// else, where neither is implemented (Wine), at least stop playback.
+void MediaPlayer::close() {
+    if (sequencer_) {
+        sequencer_->close();
+        return;
+    }
+    DISPPARAMS noArguments{};
+    if (SUCCEEDED(dispatch_.get()->Invoke(kCloseDispatchId, IID_NULL, LOCALE_USER_DEFAULT,
+                                          DISPATCH_METHOD, &noArguments, nullptr, nullptr,
+                                          nullptr))) {
+        return;
+    }
+    if (SUCCEEDED(core_.get()->close())) return;
+    IWMPControls* raw = nullptr;
+    if (FAILED(core_.get()->get_controls(&raw)) || raw == nullptr) return;
+    ComPtr<IWMPControls> controls(raw);
+    controls.get()->stop();
+}
+
+}  // namespace speedrail::win32

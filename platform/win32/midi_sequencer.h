@@ -1,0 +1,32 @@
+// Plays a MIDI file through the system's MCI sequencer device. This is how
+// the music still plays on Windows editions that ship without the media
+// player object.
+#pragma once
+
+#include <string>
+
+namespace speedrail::win32 {
+
+class MidiSequencer {
+public:
+    MidiSequencer();
+    ~MidiSequencer();
+    MidiSequencer(const MidiSequencer&) = delete;
+    MidiSequencer& operator=(const MidiSequencer&) = delete;
+
+    // Closes whatever plays and starts `path` once, in the background. A
+    // file the sequencer cannot open leaves it silent. False then.
+    bool play(const std::wstring& path);
+    // Stops and closes the current file, if any.
+    void close();
+    // Whether the sequencer reports that it is playing.
+    bool playing() const;
+
+private:
+    bool send(const std::wstring& command, std::wstring* answer = nullptr) const;
+
+    std::wstring alias_;  // unique per object: several players may coexist
+    bool open_ = false;
+};
+
+}  // namespace speedrail::win32
