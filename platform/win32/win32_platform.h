@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "platform/platform_ops.h"
+#include "platform/random_sequence.h"
+#include "platform/win32/com_apartment.h"
 
 namespace speedrail::win32 {
 
@@ -43,7 +45,10 @@ public:
 private:
     HWND owner_ = nullptr;
     std::unique_ptr<MediaPlayer> player_;  // created on first use
-    // ... the implementation adds its own members (random sequence, ...).
+    // COM for the thread that creates the platform (the window's thread);
+    // the destructor releases the player before the apartment goes.
+    ComApartment apartment_;
+    RandomSequence random_;
 };
 
 }  // namespace speedrail::win32

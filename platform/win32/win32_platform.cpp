@@ -1,0 +1,62 @@
+// Win32Platform: construction, pauses, time of day, random numbers, text
+// conversion and the music player.
+#include "platform/win32/win32_platform.h"
+
+#include <vector>
+
+#include "platform/win32/media_player.h"
+#include "platform/win32/wide_text.h"
+
+namespace speedrail::win32 {
+
+Win32Platform::Win32Platform() = default;
+
+Win32Platform::~Win32Platform() {
+    // The player's COM objects must go while the apartment still exists.
+    player_.reset();
+}
+
+void Win32Platform::sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
+
+float Win32Platform::secondsSinceMidnight() {
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    const double seconds = now.wHour * 3600.0 + now.wMinute * 60.0 + now.wSecond +
+                           now.wMilliseconds / 1000.0;
+    return static_cast<float>(seconds);
+}
+
+void Win32Platform::seedRandom(float seed) { random_.seed(seed); }
+
+float Win32Platform::nextRandom() { return random_.next(); }
+
+std::string Win32Platform::systemCodePageToUtf8(const std::string& bytes) {
+    if (bytes.empty()) return {};
+    const int size = static_cast<int>(bytes.size());
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
+    if (length <= 0) return {};
+    std::vector<wchar_t> wide(static_cast<std::size_t>(length));
+    ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), length);
+    return toUtf8(std::wstring(wide.data(), wide.size()));
+}
+
+// The callers hand names over and never look at what the player makes of
+// them: nothing the player does, not even running out of memory, reaches
+// them.
+void Win32Platform::setPlayerUrl(const std::string& url) {
+    try {
+        if (!player_) player_ = std::make_unique<MediaPlayer>();
+        player_->setUrl(url);
+    } catch (...) {
+    }
+}
+
+void Win32Platform::closePlayer() {
+    try {
+        if (!player_) player_ = std::make_unique<MediaPlayer>();
+        player_->close();
+    } catch (...) {
+    }
+}
+
+}  // namespace speedrail::win32
