@@ -1,0 +1,62 @@
+// The background-music player: it must take any name quietly, and its MIDI
+// sequencer fallback must really play.
+#include <string>
+
+#include "platform/win32/midi_sequencer.h"
+#include "platform/win32/wide_text.h"
+#include "platform_test_folder.h"
+
+namespace speedrail::win32::testing {
+namespace {
+
+// A one-track MIDI file holding one note of two seconds.
+std::string tinyMidiFile() {
+    const std::string track("\x00\xC0\x00"           // program change: piano
+                            "\x00\x90\x3C\x40"       // note on
+                            "\x8F\x00\x80\x3C\x40"   // 1920 ticks later: note off
+                            "\x00\xFF\x2F\x00",      // end of track
+                            16);
+    return std::string("MThd\x00\x00\x00\x06\x00\x00\x00\x01\x01\xE0", 14) + "MTrk" +
+           std::string("\x00\x00\x00", 3) + static_cast<char>(track.size()) + track;
+}
+
+using PlatformPlayerTest = PlatformTest;
+
+TEST_F(PlatformPlayerTest, AnyNameAndCloseStayQuiet) {
+    createFile(" 1.mid", "not a MIDI file");
+    createFile("2.mid", tinyMidiFile());  // reached through " 2.mid"
+    Win32Platform platform;
+    EXPECT_NO_THROW(platform.closePlayer());  // before anything was played
+    for (const char* name :
+         {" 0.mid", " 1.mid", " 2.mid", "", "   ", "no_such_folder\\ 3.mid", "\"*?<>|.mid"}) {
+        SCOPED_TRACE(name);
+        EXPECT_NO_THROW(platform.setPlayerUrl(name));
+        EXPECT_NO_THROW(platform.closePlayer());
+        EXPECT_NO_THROW(platform.closePlayer());
+    }
+}
+
+TEST_F(PlatformPlayerTest, SequencerPlaysAMidiFileUntilClosed) {
+    createFile("song.mid", tinyMidiFile());
+    MidiSequencer sequencer;
+    ASSERT_TRUE(sequencer.play(folder_ + L"\\song.mid"));
+    EXPECT_TRUE(sequencer.playing());
+    sequencer.close();
+    EXPECT_FALSE(sequencer.playing());
+    // A second file after the first: the first is closed, the alias reused.
+    ASSERT_TRUE(sequencer.play(folder_ + L"\\song.mid"));
+    EXPECT_TRUE(sequencer.playing());
+}
+
+TEST_F(PlatformPlayerTest, SequencerStaysSilentForWhatItCannotOpen) {
+    createFile("song.mid", tinyMidiFile());
+    MidiSequencer sequencer;
+    ASSERT_TRUE(sequencer.play(folder_ + L"\\song.mid"));
+    for (const std::wstring& name : {std::wstring(L"missing.mid"), std::wstring(L"")}) {
+        EXPECT_FALSE(sequencer.play(folder_ + L"\\" + name));
+        EXPECT_FALSE(sequencer.playing()) << "the previous music must have stopped";
+    }
+}
+
+}  // namespace
+}  // namespace speedrail::win32::testing
