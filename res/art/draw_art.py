@@ -17,6 +17,7 @@ The small pictures sit on the window's black background, so their outlines
 are kept light enough to be seen on black.
 """
 
+import functools
 import math
 import os
 import struct
@@ -44,6 +45,7 @@ FONT_CANDIDATES = {
 }
 
 
+@functools.lru_cache(maxsize=None)
 def font_files():
     """Every font file fontconfig knows, plus the usual Debian folders."""
     found = []
@@ -56,7 +58,7 @@ def font_files():
     for root in ("/usr/share/fonts", "/usr/local/share/fonts"):
         for folder, _, names in os.walk(root):
             found += [os.path.join(folder, name) for name in names]
-    return found
+    return tuple(found)
 
 
 def find_font(role, size):
@@ -109,7 +111,7 @@ def draw_banner(path):
     # rail, letter by letter, each with its own gradient, over a dark outline
     # and a soft glow in its own colour.
     box_left, box_top = (BANNER_SAFE[0] + 2) * s, (BANNER_SAFE[1] + 1) * s
-    box_right, box_bottom = (BANNER_SAFE[2] - 2) * s, (TITLE_BOTTOM) * s
+    box_right, box_bottom = (BANNER_SAFE[2] - 2) * s, TITLE_BOTTOM * s
     size = 80 * s
     while True:
         font = find_font("title", size)
