@@ -51,10 +51,10 @@ void Win32Platform::setPlayerUrl(const std::string& url) {
     }
 }
 
+// Before anything was played there is nothing to close.
 void Win32Platform::closePlayer() {
     try {
-        if (!player_) player_ = std::make_unique<MediaPlayer>();
-        player_->close();
+        if (player_) player_->close();
     } catch (...) {
     }
 }
