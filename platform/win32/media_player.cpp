@@ -99,8 +99,8 @@ void MediaPlayer::setUrl(const std::string& name) {
     DISPID propertyPut = DISPID_PROPERTYPUT;
     DISPPARAMS parameters{&argument, &propertyPut, 1, 1};
     const HRESULT result =
-        dispatch_.get()->Invoke(kUrlDispatchId, IID_NULL, LOCALE_USER_DEFAULT,
-                                DISPATCH_PROPERTYPUT, &parameters, nullptr, nullptr, nullptr);
+        dispatch_.get()->Invoke(kUrlDispatchId, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT,
+                                &parameters, nullptr, nullptr, nullptr);
     if (FAILED(result)) core_.get()->put_URL(url.get());
 }
 

@@ -1,6 +1,7 @@
 #include "platform/win32/midi_sequencer.h"
 
 #include <windows.h>
+// mmsystem.h builds on the types windows.h declares.
 #include <mmsystem.h>
 
 #include <array>
@@ -33,8 +34,8 @@ bool MidiSequencer::playing() const {
 
 bool MidiSequencer::send(const std::wstring& command, std::wstring* answer) const {
     std::array<wchar_t, 128> buffer{};
-    const MCIERROR error = ::mciSendStringW(command.c_str(), buffer.data(),
-                                            static_cast<UINT>(buffer.size()), nullptr);
+    const MCIERROR error =
+        ::mciSendStringW(command.c_str(), buffer.data(), static_cast<UINT>(buffer.size()), nullptr);
     if (answer) *answer = buffer.data();
     return error == 0;
 }

@@ -26,8 +26,7 @@ WORD showCommandFor(WindowStyle style) {
     return style == WindowStyle::Minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL;
 }
 
-[[noreturn]] void throwLaunchError(const char* what, const std::string& commandLine,
-                                   DWORD error) {
+[[noreturn]] void throwLaunchError(const char* what, const std::string& commandLine, DWORD error) {
     throw LaunchError(std::string(what) + " \"" + commandLine + "\" (error " +
                       std::to_string(error) + ")");
 }

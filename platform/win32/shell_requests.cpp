@@ -1,9 +1,10 @@
 // Win32Platform: the message box and the shell's open request.
-#include "platform/win32/win32_platform.h"
-
+#include <windows.h>
+// shellapi.h builds on the types windows.h declares.
 #include <shellapi.h>
 
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_platform.h"
 
 namespace speedrail::win32 {
 
@@ -30,10 +31,9 @@ std::int32_t Win32Platform::shellExecute(std::uintptr_t ownerWindow, const std::
     const std::wstring wideOperation = toWide(operation);
     const std::wstring wideParameters = toWide(parameters);
     const std::wstring wideDirectory = toWide(directory);
-    const HINSTANCE result =
-        ::ShellExecuteW(reinterpret_cast<HWND>(ownerWindow), optionalText(wideOperation),
-                        toWide(file).c_str(), optionalText(wideParameters),
-                        optionalText(wideDirectory), showCommand);
+    const HINSTANCE result = ::ShellExecuteW(
+        reinterpret_cast<HWND>(ownerWindow), optionalText(wideOperation), toWide(file).c_str(),
+        optionalText(wideParameters), optionalText(wideDirectory), showCommand);
     return static_cast<std::int32_t>(reinterpret_cast<INT_PTR>(result));
 }
 

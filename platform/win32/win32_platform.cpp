@@ -21,8 +21,8 @@ void Win32Platform::sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
 float Win32Platform::secondsSinceMidnight() {
     SYSTEMTIME now{};
     ::GetLocalTime(&now);
-    const double seconds = now.wHour * 3600.0 + now.wMinute * 60.0 + now.wSecond +
-                           now.wMilliseconds / 1000.0;
+    const double seconds =
+        now.wHour * 3600.0 + now.wMinute * 60.0 + now.wSecond + now.wMilliseconds / 1000.0;
     return static_cast<float>(seconds);
 }
 

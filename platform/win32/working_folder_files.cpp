@@ -42,8 +42,7 @@ bool Win32Platform::writeFile(const std::string& name, const std::string& bytes)
 
 // The file may still be open for writing by the program that produces it
 // (the listing script), so others may read, write and delete meanwhile.
-std::optional<std::string> Win32Platform::readFile(const std::string& name,
-                                                   std::size_t maxBytes) {
+std::optional<std::string> Win32Platform::readFile(const std::string& name, std::size_t maxBytes) {
     if (name.empty()) return std::nullopt;
     UniqueKernelHandle file(::CreateFileW(toWide(name).c_str(), GENERIC_READ,
                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
