@@ -17,14 +17,14 @@ TEST(MusicFileName, PrefersTheExactNameThenTheNameWithoutLeadingBlanks) {
     const Case cases[] = {
         {" 3.mid", {" 3.mid", "3.mid"}, " 3.mid"},  // exact name wins
         {" 3.mid", {"3.mid"}, "3.mid"},
-        {" 3.mid", {}, "3.mid"},                    // missing: still the trimmed name
+        {" 3.mid", {}, "3.mid"},  // missing: still the trimmed name
         {" 3.mid", {" 4.mid", "4.mid"}, "3.mid"},
-        {"   12.mid", {"12.mid"}, "12.mid"},        // every leading blank goes
+        {"   12.mid", {"12.mid"}, "12.mid"},  // every leading blank goes
         {"3.mid", {}, "3.mid"},
-        {"3.mid ", {}, "3.mid "},                   // trailing blanks are not touched
-        {" a b.mid", {}, "a b.mid"},                // inner blanks are not touched
+        {"3.mid ", {}, "3.mid "},     // trailing blanks are not touched
+        {" a b.mid", {}, "a b.mid"},  // inner blanks are not touched
         {"", {}, ""},
-        {"   ", {}, "   "},                         // nothing left to trim to
+        {"   ", {}, "   "},  // nothing left to trim to
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("\"") + c.name + "\"");

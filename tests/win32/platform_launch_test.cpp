@@ -26,8 +26,8 @@ TEST_F(PlatformLaunchTest, NullDeviceGivesEndOfInputAtOnceAndTheAskedWindowStyle
         WindowStyle style;
         const char* show;
     };
-    for (const Case& c : {Case{WindowStyle::Normal, "show=1\n"},
-                          Case{WindowStyle::Minimized, "show=2\n"}}) {
+    for (const Case& c :
+         {Case{WindowStyle::Normal, "show=1\n"}, Case{WindowStyle::Minimized, "show=2\n"}}) {
         SCOPED_TRACE(c.show);
         EXPECT_EQ(probe(c.style, ChildInput::NullDevice),
                   std::string(c.show) + "stdhandles=1\nconsole=0\ninput=eof\n");

@@ -1,6 +1,5 @@
-// Win32Platform's time of day and shell request.
+// Win32Platform's time of day.
 #include <windows.h>
-#include <shellapi.h>
 
 #include <cmath>
 
@@ -23,12 +22,6 @@ TEST_F(PlatformSystemTest, SecondsSinceMidnightFollowTheLocalClock) {
     // Midnight may pass between the two readings.
     const double difference = std::fabs(seconds - expected);
     EXPECT_TRUE(difference < 0.1 || difference > 86399.9) << seconds << " vs " << expected;
-}
-
-TEST_F(PlatformSystemTest, ShellExecuteReturnsTheShellsErrorCode) {
-    Win32Platform platform;
-    EXPECT_EQ(platform.shellExecute(0, "open", "missing.txt", "", "", SW_SHOWNORMAL),
-              SE_ERR_FNF);
 }
 
 }  // namespace

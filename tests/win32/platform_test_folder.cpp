@@ -13,8 +13,7 @@ namespace {
 
 std::wstring currentFolder() {
     std::vector<wchar_t> buffer(::GetCurrentDirectoryW(0, nullptr));
-    const DWORD length =
-        ::GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
+    const DWORD length = ::GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
     return std::wstring(buffer.data(), length);
 }
 
@@ -91,8 +90,8 @@ void PlatformTest::createFile(const std::string& name, const std::string& bytes)
                                           CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(file) << name;
     DWORD written = 0;
-    ASSERT_TRUE(::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                            nullptr));
+    ASSERT_TRUE(
+        ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
     ASSERT_EQ(written, bytes.size());
 }
 
