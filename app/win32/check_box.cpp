@@ -1,0 +1,108 @@
+#include "app/win32/check_box.h"
+
+#include <uxtheme.h>
+#include <vssym32.h>
+
+#include <algorithm>
+#include <string>
+
+#include "app/win32/colour.h"
+#include "app/win32/dpi.h"
+#include "app/win32/gdi_scope.h"
+#include "platform/win32/wide_text.h"
+
+namespace speedrail::win32 {
+namespace {
+
+// In pixels at 96 dpi.
+constexpr int kTickInset = 2;
+constexpr int kTickSize = 13;
+constexpr int kTickToCaption = 4;
+
+// Halfway between two colours: a disabled caption in its band's tones.
+layout::Rgb midway(layout::Rgb a, layout::Rgb b) {
+    const auto mix = [](std::uint8_t x, std::uint8_t y) {
+        return static_cast<std::uint32_t>((x + y) / 2);
+    };
+    return layout::Rgb{(mix(a.red(), b.red()) << 16) | (mix(a.green(), b.green()) << 8) |
+                       mix(a.blue(), b.blue())};
+}
+
+class ThemeData {
+public:
+    ThemeData(HWND window, const wchar_t* classes)
+        : theme_(::IsAppThemed() ? ::OpenThemeData(window, classes) : nullptr) {}
+    ~ThemeData() {
+        if (theme_) ::CloseThemeData(theme_);
+    }
+    ThemeData(const ThemeData&) = delete;
+    ThemeData& operator=(const ThemeData&) = delete;
+    HTHEME get() const { return theme_; }
+
+private:
+    HTHEME theme_;
+};
+
+// The themed tick box where visual styles are on, the classic one otherwise.
+void drawTick(HWND window, HDC dc, RECT tick, bool ticked, bool disabled, bool pressed) {
+    const ThemeData theme(window, L"BUTTON");
+    if (theme.get()) {
+        int state = ticked ? CBS_CHECKEDNORMAL : CBS_UNCHECKEDNORMAL;
+        if (disabled) {
+            state = ticked ? CBS_CHECKEDDISABLED : CBS_UNCHECKEDDISABLED;
+        } else if (pressed) {
+            state = ticked ? CBS_CHECKEDPRESSED : CBS_UNCHECKEDPRESSED;
+        }
+        ::DrawThemeBackground(theme.get(), dc, BP_CHECKBOX, state, &tick, nullptr);
+        return;
+    }
+    UINT state = DFCS_BUTTONCHECK;
+    if (ticked) state |= DFCS_CHECKED;
+    if (disabled) state |= DFCS_INACTIVE;
+    if (pressed) state |= DFCS_PUSHED;
+    ::DrawFrameControl(dc, &tick, DFC_BUTTON, state);
+}
+
+}  // namespace
+
+void drawCheckBox(const DRAWITEMSTRUCT& item, const layout::Control& spec, bool ticked,
+                  HFONT font, int dpi) {
+    const HDC dc = item.hDC;
+    const RECT& face = item.rcItem;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const layout::Rgb back = spec.back.value_or(layout::Rgb{0xF0F0F0});
+    const layout::Rgb fore = spec.fore.value_or(layout::Rgb{0x000000});
+
+    ::SetBkColor(dc, toColorRef(back));
+    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &face, nullptr, 0, nullptr);
+
+    const int size = std::min<int>(scaleFrom96(kTickSize, dpi), face.bottom - face.top);
+    const int tickLeft = static_cast<int>(face.left) + scaleFrom96(kTickInset, dpi);
+    const int tickTop =
+        static_cast<int>(face.top) + (static_cast<int>(face.bottom - face.top) - size) / 2;
+    const RECT tick{tickLeft, tickTop, tickLeft + size, tickTop + size};
+    drawTick(item.hwndItem, dc, tick, ticked, disabled, pressed);
+
+    const std::wstring caption = toWide(spec.caption);
+    RECT text{tick.right + scaleFrom96(kTickToCaption, dpi), face.top, face.right, face.bottom};
+    const SelectedObject selected(dc, font);
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, toColorRef(disabled ? midway(fore, back) : fore));
+    const UINT format = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
+    ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, format);
+
+    if (item.itemState & ODS_FOCUS) {
+        // Around the caption only, as the system's check boxes do.
+        RECT measured = text;
+        ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &measured,
+                    format | DT_CALCRECT);
+        RECT focus{text.left - 1, face.top + 1, std::min(measured.right + 1, face.right),
+                   face.bottom - 1};
+        ::SetTextColor(dc, RGB(0, 0, 0));
+        ::SetBkColor(dc, RGB(255, 255, 255));
+        ::DrawFocusRect(dc, &focus);
+    }
+}
+
+}  // namespace speedrail::win32

@@ -1,0 +1,16 @@
+// The look of the graphical command buttons (Command1, Command4, Command5):
+// an owner-drawn push button in its back colour with its picture above its
+// caption, a raised edge that sinks while pressed, and a focus rectangle.
+#pragma once
+
+#include <windows.h>
+
+#include "app/layout.h"
+#include "app/win32/pictures.h"
+
+namespace speedrail::win32 {
+
+void drawGraphicalButton(const DRAWITEMSTRUCT& item, const layout::Control& spec,
+                         const Picture* picture, HFONT font, int dpi);
+
+}  // namespace speedrail::win32

@@ -1,0 +1,149 @@
+// Form1 on Win32: the main window with its 28 controls, built from the
+// layout table. It implements WindowOps on the real controls, owns the
+// form's handlers (Form1) and calls them on the user's clicks.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "app/form1.h"
+#include "app/layout.h"
+#include "app/win32/fonts.h"
+#include "app/win32/form_painter.h"
+#include "app/win32/pictures.h"
+#include "app/win32/service_list_box.h"
+#include "app/win32/tool_tips.h"
+#include "app/window_ops.h"
+#include "platform/platform_ops.h"
+#include "platform/win32/unique_handle.h"
+
+namespace speedrail::win32 {
+
+struct MainWindowOptions {
+    // Draw at this DPI instead of the monitor's (tests check 120 and 144
+    // dpi layouts this way); a WM_DPICHANGED still moves it on.
+    std::optional<int> dpi;
+    // Post WM_QUIT when the window is destroyed: closing it ends the program.
+    bool endProgramOnClose = false;
+};
+
+class MainWindow final : public WindowOps {
+public:
+    // Creates the window hidden, with every control in its opening state,
+    // and its Form1 acting on this window and on `platform`.
+    explicit MainWindow(PlatformOps& platform, MainWindowOptions options = {});
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    Form1& form() { return form_; }
+    HWND hwnd() const { return hwnd_; }
+
+    // Shows the window and puts the focus on Command1.
+    void show(int showCommand);
+    // The keyboard interface of the window (TAB, Shift+TAB, space): true
+    // when `message` was handled and must not be dispatched again.
+    bool translateDialogMessage(MSG& message);
+
+    // WindowOps.
+    void setPointer(Pointer pointer) override;
+    std::uintptr_t handle() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
+    void processPendingEvents() override;
+    int boxValue(Box box) const override;
+    void setBoxValue(Box box, int value) override;
+    void enableBox(Box box) override;
+    void repaintBox(Box box) override;
+    std::int16_t listCount() const override;
+    std::string listText(std::int16_t index) const override;
+    bool listSelected(std::int16_t index) const override;
+    void setListSelected(std::int16_t index, bool selected) override;
+    void listAppend(const std::string& text) override;
+    void listClear() override;
+    void repaintList() override;
+    void setStatus(const std::string& caption) override;
+    void repaintStatus() override;
+
+    // What tests read back.
+    int dpi() const { return look_.dpi; }
+    // The control's own window; nullptr for the windowless ones.
+    HWND controlWindow(layout::ControlId id) const;
+    // Where the control lies, in client pixels at the window's DPI.
+    layout::PixelRect controlRect(layout::ControlId id) const;
+    // Label4's caption as it is painted.
+    const std::string& status() const { return look_.status; }
+    Pointer pointer() const { return pointer_; }
+    bool boxEnabled(Box box) const;
+    const ServiceList& list() const { return list_.model(); }
+    // The tick box of list entry `index`, in the list's client pixels.
+    RECT listTickRect(std::int16_t index) const { return list_.tickRect(index); }
+    // The windowless control a click at `client` (pixels) reaches.
+    std::optional<layout::ControlId> controlAt(POINT client) const;
+    // The pointer shown over the point (client pixels) in the current state.
+    HCURSOR cursorAt(POINT client) const;
+    HCURSOR busyCursor() const { return busyCursor_.get(); }
+    HCURSOR handCursor() const { return handCursor_.get(); }
+    // The control's tool tip as the tool-tip control holds it.
+    std::optional<std::string> toolTipText(layout::ControlId id) const;
+    // Whether the picture of the control was found and decoded.
+    bool hasPicture(layout::ControlId id) const;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Message handlers.
+    bool onCreate();
+    void onPaint();
+    void onCommand(int controlId, int notification);
+    LRESULT onControlColour(UINT message, HDC dc, HWND control);
+    void onDrawItem(const DRAWITEMSTRUCT& item);
+    void onMeasureItem(MEASUREITEMSTRUCT& item) const;
+    void onButtonDown(POINT client);
+    void onButtonUp(POINT client);
+    bool onSetCursor(HWND target, int hitTest);
+    void onDpiChanged(int dpi, const RECT& suggested);
+    bool onActivate(bool active, bool minimized);
+    void onSetFocus();
+    void onDestroy();
+
+    void createChildren();
+    void createToolTips();
+    void loadPictures();
+    void buildFonts();
+    void applyFonts();
+    void placeChildren();
+    void fitClientArea(int x, int y, bool move);
+    void runClick(layout::ControlId id);
+    HCURSOR cursorFor(layout::PointerStyle style) const;
+    layout::PointerStyle pointerAt(HWND target, POINT client) const;
+    void showPointerNow();
+    HWND boxWindow(Box box) const;
+    std::optional<layout::ControlId> controlOfWindow(HWND window) const;
+    RECT rectOf(layout::ControlId id) const;
+
+    MainWindowOptions options_;
+    Form1 form_;
+    HWND hwnd_ = nullptr;
+
+    std::array<HWND, layout::kControlCount> children_{};
+    std::array<int, kBoxCount> boxValues_{};  // 0 unticked, 1 ticked
+    ServiceListBox list_;
+    ToolTips toolTips_;
+    HWND focusBeforeDeactivation_ = nullptr;
+
+    FontFaces faces_;
+    std::array<UniqueFont, layout::kControlCount> fonts_;
+    std::array<std::optional<Picture>, layout::kControlCount> pictures_;
+    std::array<UniqueBrush, layout::kControlCount> backBrushes_;
+    FormLook look_;
+
+    UniqueCursor busyCursor_;
+    UniqueCursor handCursor_;
+    Pointer pointer_ = Pointer::Busy;  // the window's stored style until start-up sets it
+    std::optional<layout::ControlId> pressed_;
+};
+
+}  // namespace speedrail::win32

@@ -1,0 +1,102 @@
+#include "app/win32/pictures.h"
+
+#include <wincodec.h>
+
+#include <cstring>
+
+#include "app/win32/gdi_scope.h"
+
+namespace speedrail::win32 {
+namespace {
+
+// The first frame of an encoded picture, converted to premultiplied BGRA.
+ComPtr<IWICBitmapSource> decodeFirstFrame(IWICImagingFactory* factory, const void* bytes,
+                                          DWORD size) {
+    IWICStream* rawStream = nullptr;
+    if (FAILED(factory->CreateStream(&rawStream))) return {};
+    const ComPtr<IWICStream> stream(rawStream);
+    if (FAILED(stream.get()->InitializeFromMemory(
+            static_cast<BYTE*>(const_cast<void*>(bytes)), size))) {
+        return {};
+    }
+    IWICBitmapDecoder* rawDecoder = nullptr;
+    if (FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr,
+                                                WICDecodeMetadataCacheOnDemand, &rawDecoder))) {
+        return {};
+    }
+    const ComPtr<IWICBitmapDecoder> decoder(rawDecoder);
+    IWICBitmapFrameDecode* rawFrame = nullptr;
+    if (FAILED(decoder.get()->GetFrame(0, &rawFrame))) return {};
+    const ComPtr<IWICBitmapFrameDecode> frame(rawFrame);
+    IWICBitmapSource* converted = nullptr;
+    if (FAILED(::WICConvertBitmapSource(GUID_WICPixelFormat32bppPBGRA, frame.get(), &converted))) {
+        return {};
+    }
+    return ComPtr<IWICBitmapSource>(converted);
+}
+
+std::optional<Picture> toBitmap(IWICBitmapSource* source) {
+    UINT width = 0, height = 0;
+    if (FAILED(source->GetSize(&width, &height)) || width == 0 || height == 0) return {};
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = static_cast<LONG>(width);
+    info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down rows, as WIC gives them
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    UniqueBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits) return {};
+    const UINT stride = width * 4;
+    if (FAILED(source->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits)))) {
+        return {};
+    }
+    ::GdiFlush();
+    return Picture(std::move(bitmap), static_cast<int>(width), static_cast<int>(height));
+}
+
+}  // namespace
+
+void Picture::draw(HDC dc, int x, int y, int width, int height) const {
+    const UniqueMemoryDc source(::CreateCompatibleDC(dc));
+    if (!source) return;
+    const SelectedObject selected(source.get(), bitmap_.get());
+    BLENDFUNCTION blend{};
+    blend.BlendOp = AC_SRC_OVER;
+    blend.SourceConstantAlpha = 255;
+    blend.AlphaFormat = AC_SRC_ALPHA;
+    ::AlphaBlend(dc, x, y, width, height, source.get(), 0, 0, width_, height_, blend);
+}
+
+PictureDecoder::PictureDecoder() {
+    const HRESULT init = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    // S_OK and S_FALSE each take a reference to give back; a thread already
+    // in another apartment (RPC_E_CHANGED_MODE) can use WIC as it is.
+    uninitialize_ = SUCCEEDED(init);
+    IWICImagingFactory* factory = nullptr;
+    if (SUCCEEDED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                     IID_IWICImagingFactory, reinterpret_cast<void**>(&factory)))) {
+        factory_.reset(factory);
+    }
+}
+
+PictureDecoder::~PictureDecoder() {
+    factory_.reset();  // before COM goes
+    if (uninitialize_) ::CoUninitialize();
+}
+
+std::optional<Picture> PictureDecoder::load(HMODULE module, int id) {
+    if (!factory_) return {};
+    const HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(id), RT_RCDATA);
+    if (!resource) return {};
+    const HGLOBAL loaded = ::LoadResource(module, resource);
+    const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
+    const DWORD size = ::SizeofResource(module, resource);
+    if (!bytes || size == 0) return {};
+    const ComPtr<IWICBitmapSource> frame = decodeFirstFrame(factory_.get(), bytes, size);
+    if (!frame) return {};
+    return toBitmap(frame.get());
+}
+
+}  // namespace speedrail::win32

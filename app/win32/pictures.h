@@ -1,0 +1,50 @@
+// Pictures stored in the program's resources (GIF, JPEG or BMP bytes),
+// decoded once with WIC into 32-bit premultiplied bitmaps and drawn with
+// AlphaBlend, so that a GIF's transparent colour shows what lies behind it.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "platform/win32/unique_handle.h"
+
+struct IWICImagingFactory;
+
+namespace speedrail::win32 {
+
+class Picture {
+public:
+    Picture(UniqueBitmap bitmap, int width, int height)
+        : bitmap_(std::move(bitmap)), width_(width), height_(height) {}
+
+    int width() const { return width_; }    // pixels
+    int height() const { return height_; }  // pixels
+    // Draws the picture into the rectangle, scaled to its size.
+    void draw(HDC dc, int x, int y, int width, int height) const;
+
+private:
+    UniqueBitmap bitmap_;  // 32 bits, top-down, premultiplied alpha
+    int width_;
+    int height_;
+};
+
+// Decodes pictures while it lives; it keeps COM initialised on the thread
+// for that time (WIC needs it) and leaves the thread as it found it.
+class PictureDecoder {
+public:
+    PictureDecoder();
+    ~PictureDecoder();
+    PictureDecoder(const PictureDecoder&) = delete;
+    PictureDecoder& operator=(const PictureDecoder&) = delete;
+
+    // The RCDATA resource `id` of `module`, decoded; nothing when it is
+    // missing or cannot be decoded.
+    std::optional<Picture> load(HMODULE module, int id);
+
+private:
+    bool uninitialize_ = false;
+    ComPtr<IWICImagingFactory> factory_;
+};
+
+}  // namespace speedrail::win32

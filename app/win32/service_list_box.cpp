@@ -1,0 +1,231 @@
+#include "app/win32/service_list_box.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <array>
+
+#include "app/win32/colour.h"
+#include "app/win32/dpi.h"
+#include "app/win32/gdi_scope.h"
+#include "platform/win32/wide_text.h"
+
+namespace speedrail::win32 {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+
+// Look of a row, in pixels at 96 dpi and colours beside the layout's.
+constexpr int kPadding = 3;
+constexpr int kTickSize = 13;
+constexpr layout::Rgb kCaretRowBack{0x585858};
+constexpr layout::Rgb kEmptyTickBack{0x2C2C2C};
+
+}  // namespace
+
+ServiceListBox::~ServiceListBox() {
+    if (hwnd_) ::RemoveWindowSubclass(hwnd_, subclassProc, kSubclassId);
+}
+
+HWND ServiceListBox::create(HWND parent, int controlId, const layout::PixelRect& rect) {
+    parent_ = parent;
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NODATA |
+                        LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+    hwnd_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", style, rect.left, rect.top,
+                              rect.width(), rect.height(), parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                              ::GetModuleHandleW(nullptr), nullptr);
+    if (!hwnd_) return nullptr;
+    ::SetWindowSubclass(hwnd_, subclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    return hwnd_;
+}
+
+bool ServiceListBox::append(const std::string& text) {
+    if (!model_.append(text)) return false;
+    if (!countBehind_) {
+        countBehind_ = true;
+        if (parent_) ::PostMessageW(parent_, kSyncListMessage, 0, 0);
+    }
+    return true;
+}
+
+void ServiceListBox::clear() {
+    model_.clear();
+    countBehind_ = false;
+    if (hwnd_) ::SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
+}
+
+void ServiceListBox::setSelected(std::int16_t index, bool selected) {
+    if (model_.selected(index) == selected) return;
+    model_.setSelected(index, selected);
+    invalidateAll();
+}
+
+void ServiceListBox::syncCount() {
+    if (!countBehind_ || !hwnd_) return;
+    countBehind_ = false;
+    ::SendMessageW(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(model_.count()), 0);
+}
+
+void ServiceListBox::repaint() {
+    syncCount();
+    if (!hwnd_) return;
+    ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+}
+
+void ServiceListBox::setFont(HFONT font, int dpi) {
+    font_ = font;
+    dpi_ = dpi;
+    int textHeight = scaleFrom96(14, dpi);
+    {
+        const WindowDc screen(nullptr);
+        const SelectedObject selected(screen.get(), font);
+        TEXTMETRICW metrics{};
+        if (font && ::GetTextMetricsW(screen.get(), &metrics)) textHeight = metrics.tmHeight;
+    }
+    itemHeight_ = std::max(textHeight + scaleFrom96(2, dpi), scaleFrom96(kTickSize + 4, dpi));
+    if (hwnd_) {
+        ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        ::SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, itemHeight_);
+        invalidateAll();
+    }
+}
+
+RECT ServiceListBox::tickIn(const RECT& row) const {
+    const int size = std::min<int>(scaleFrom96(kTickSize, dpi_), row.bottom - row.top);
+    const int left = row.left + scaleFrom96(kPadding, dpi_);
+    const int top = row.top + (row.bottom - row.top - size) / 2;
+    return RECT{left, top, left + size, top + size};
+}
+
+RECT ServiceListBox::tickRect(std::int16_t index) const {
+    RECT row{};
+    ::SendMessageW(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                   reinterpret_cast<LPARAM>(&row));
+    return tickIn(row);
+}
+
+void ServiceListBox::draw(const DRAWITEMSTRUCT& item) const {
+    const HDC dc = item.hDC;
+    const RECT& row = item.rcItem;
+    const bool caret = (item.itemState & ODS_SELECTED) != 0;
+    const COLORREF back = toColorRef(caret ? kCaretRowBack : spec_.back.value_or(layout::Rgb{0}));
+    const COLORREF fore = toColorRef(spec_.fore.value_or(layout::Rgb{0xFFFFFF}));
+    ::SetBkColor(dc, back);
+    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &row, nullptr, 0, nullptr);
+
+    const int index = static_cast<int>(item.itemID);
+    if (index < 0 || index >= model_.count()) return;
+    const auto entry = static_cast<std::int16_t>(index);
+
+    // The tick box: a frame in the text colour, with a tick when selected.
+    const RECT tick = tickIn(row);
+    ::SetBkColor(dc, toColorRef(kEmptyTickBack));
+    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &tick, nullptr, 0, nullptr);
+    const UniqueBrush frame(::CreateSolidBrush(fore));
+    ::FrameRect(dc, &tick, frame.get());
+    if (model_.selected(entry)) {
+        const int size = tick.right - tick.left;
+        const UniquePen pen(::CreatePen(PS_SOLID, std::max(2, size / 6), fore));
+        const SelectedObject selectedPen(dc, pen.get());
+        const std::array<POINT, 3> mark{{
+            {tick.left + size * 22 / 100, tick.top + size * 50 / 100},
+            {tick.left + size * 42 / 100, tick.top + size * 72 / 100},
+            {tick.left + size * 78 / 100, tick.top + size * 28 / 100},
+        }};
+        ::Polyline(dc, mark.data(), static_cast<int>(mark.size()));
+    }
+
+    // The entry's text, exactly as stored.
+    RECT text = row;
+    text.left = tick.right + 2 * scaleFrom96(kPadding, dpi_);
+    const SelectedObject selectedFont(dc, font_);
+    ::SetTextColor(dc, fore);
+    ::SetBkMode(dc, TRANSPARENT);
+    const std::wstring wide = toWide(model_.text(entry));
+    ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &text,
+                DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+
+    if (item.itemState & ODS_FOCUS) ::DrawFocusRect(dc, &row);
+}
+
+void ServiceListBox::toggle(int index) {
+    if (index < 0 || index >= model_.count()) return;
+    const auto entry = static_cast<std::int16_t>(index);
+    model_.setSelected(entry, !model_.selected(entry));
+    invalidateRow(index);
+}
+
+void ServiceListBox::invalidateRow(int index) {
+    RECT row{};
+    if (::SendMessageW(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                       reinterpret_cast<LPARAM>(&row)) != LB_ERR) {
+        ::InvalidateRect(hwnd_, &row, FALSE);
+    }
+}
+
+// One invalidation per paint, however many entries change in between: a
+// keep rule rewrites every tick and must not cost a redraw request each.
+void ServiceListBox::invalidateAll() {
+    if (invalidated_ || !hwnd_) return;
+    invalidated_ = true;
+    ::InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+bool ServiceListBox::onButtonDown(POINT point) {
+    if (point.y < 0 || itemHeight_ <= 0) return false;
+    const auto top = static_cast<int>(::SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0));
+    const int index = top + point.y / itemHeight_;
+    if (index >= model_.count()) return false;
+    RECT row{};
+    ::SendMessageW(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                   reinterpret_cast<LPARAM>(&row));
+    const RECT tick = tickIn(row);
+    if (!::PtInRect(&tick, point)) return false;
+    toggle(index);
+    return true;
+}
+
+LRESULT ServiceListBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            invalidated_ = false;  // this paint covers what was pending
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            // A click on a tick box toggles that entry; the list box then
+            // moves its caret there as for any click.
+            onButtonDown(POINT{static_cast<short>(LOWORD(lParam)),
+                               static_cast<short>(HIWORD(lParam))});
+            break;
+        case WM_KEYDOWN:
+            if (wParam == VK_SPACE) {
+                toggle(static_cast<int>(::SendMessageW(window, LB_GETCARETINDEX, 0, 0)));
+                return 0;
+            }
+            break;
+        case WM_CHAR:
+            if (wParam == L' ') return 0;  // handled as a key; no search by letter
+            break;
+        case WM_NCDESTROY:
+            ::RemoveWindowSubclass(window, subclassProc, kSubclassId);
+            hwnd_ = nullptr;
+            break;
+        default:
+            break;
+    }
+    return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK ServiceListBox::subclassProc(HWND window, UINT message, WPARAM wParam,
+                                              LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+    try {
+        return reinterpret_cast<ServiceListBox*>(self)->handle(window, message, wParam, lParam);
+    } catch (...) {
+        // Nothing may cross into the system's code; the list goes on as is.
+        return ::DefSubclassProc(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace speedrail::win32

@@ -1,0 +1,77 @@
+// List1: an owner-drawn, no-data list box over the ServiceList model. The
+// control holds only the number of rows; each row is drawn from the model
+// as a tick box and the entry's text, so filling 32,767 entries costs one
+// count update and one repaint, not a message per entry.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "app/layout.h"
+#include "services/service_list.h"
+
+namespace speedrail::win32 {
+
+class ServiceListBox {
+public:
+    explicit ServiceListBox(const layout::Control& spec) : spec_(spec) {}
+    ~ServiceListBox();
+    ServiceListBox(const ServiceListBox&) = delete;
+    ServiceListBox& operator=(const ServiceListBox&) = delete;
+
+    // Creates the control with the font set by setFont; `parent` answers
+    // its WM_MEASUREITEM with itemHeight(), sends its WM_DRAWITEM to draw()
+    // and its kSyncListMessage to syncCount().
+    HWND create(HWND parent, int controlId, const layout::PixelRect& rect);
+    HWND hwnd() const { return hwnd_; }
+
+    ServiceList& model() { return model_; }
+    const ServiceList& model() const { return model_; }
+
+    // Model changes. Appending only notes that the control's row count is
+    // behind; it catches up at the next repaint (or message loop turn).
+    bool append(const std::string& text);
+    void clear();
+    void setSelected(std::int16_t index, bool selected);
+
+    // Brings the row count up to date and redraws at once.
+    void repaint();
+    // Brings the row count up to date without drawing.
+    void syncCount();
+
+    // The font (owned by the caller) and the row height at the window's DPI.
+    void setFont(HFONT font, int dpi);
+    int itemHeight() const { return itemHeight_; }
+    void draw(const DRAWITEMSTRUCT& item) const;
+
+    // Where the tick box of row `index` is, in the list's client
+    // coordinates (while the row is scrolled into view).
+    RECT tickRect(std::int16_t index) const;
+
+private:
+    static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self);
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool onButtonDown(POINT point);
+    void toggle(int index);
+    void invalidateRow(int index);
+    void invalidateAll();
+    RECT tickIn(const RECT& row) const;
+
+    const layout::Control& spec_;
+    ServiceList model_;
+    HWND hwnd_ = nullptr;
+    HWND parent_ = nullptr;
+    HFONT font_ = nullptr;
+    bool countBehind_ = false;
+    bool invalidated_ = false;  // a full redraw is already pending
+    int dpi_ = 96;
+    int itemHeight_ = 16;
+};
+
+// Posted to the parent when the list's row count fell behind its model, so
+// that the count catches up even when nothing repaints the list.
+constexpr UINT kSyncListMessage = WM_APP + 1;
+
+}  // namespace speedrail::win32

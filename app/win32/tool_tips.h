@@ -1,0 +1,42 @@
+// The window's tool tips: one tool-tip control with a tool per control that
+// has a tip. Controls with a window of their own are tools by handle; the
+// windowless ones are rectangles of the main window.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <optional>
+#include <string>
+
+namespace speedrail::win32 {
+
+class ToolTips {
+public:
+    ToolTips() = default;
+    ToolTips(const ToolTips&) = delete;
+    ToolTips& operator=(const ToolTips&) = delete;
+
+    // The control is owned by `owner` and goes when it goes.
+    bool create(HWND owner);
+    HWND hwnd() const { return tips_; }
+
+    void addWindowTool(HWND control, const std::string& text);
+    // Rectangle tools: the first added wins where rectangles overlap.
+    void addAreaTool(UINT_PTR id, const RECT& area, const std::string& text);
+    void moveAreaTool(UINT_PTR id, const RECT& area);
+
+    // The text the tool shows; nothing for an unknown tool.
+    std::optional<std::string> windowToolText(HWND control) const;
+    std::optional<std::string> areaToolText(UINT_PTR id) const;
+
+private:
+    TTTOOLINFOW tool(UINT flags, UINT_PTR id) const;
+    std::optional<std::string> text(TTTOOLINFOW info) const;
+
+    HWND owner_ = nullptr;
+    HWND tips_ = nullptr;
+};
+
+}  // namespace speedrail::win32

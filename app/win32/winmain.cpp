@@ -1,0 +1,56 @@
+// The program: the main window on the real platform, run until it closes.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "app/win32/main_window.h"
+#include "platform/win32/win32_platform.h"
+
+namespace {
+
+// OLE on the window's thread for as long as the program runs: the media
+// player control and the picture decoder are COM objects.
+class OleSession {
+public:
+    OleSession() : result_(::OleInitialize(nullptr)) {}
+    ~OleSession() {
+        if (SUCCEEDED(result_)) ::OleUninitialize();
+    }
+    OleSession(const OleSession&) = delete;
+    OleSession& operator=(const OleSession&) = delete;
+
+private:
+    HRESULT result_;
+};
+
+int runMessageLoop(speedrail::win32::MainWindow& window) {
+    MSG message{};
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!window.translateDialogMessage(message)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+    const OleSession ole;
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&controls);
+
+    speedrail::win32::Win32Platform platform;
+    speedrail::win32::MainWindowOptions options;
+    options.endProgramOnClose = true;
+    speedrail::win32::MainWindow window(platform, options);
+    platform.setOwnerWindow(window.hwnd());
+
+    // Start-up runs while the window is still hidden: its message box comes
+    // first, with the music already playing.
+    window.form().Form_Load();
+    window.show(showCommand);
+    return runMessageLoop(window);
+}
