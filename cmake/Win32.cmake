@@ -74,5 +74,7 @@ if(SPEEDRAIL_TEST_CHILDREN)
 endif()
 add_dependencies(win32_tests dist)
 include(GoogleTest)
-gtest_discover_tests(win32_tests DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 180)
+# Discovered when ctest runs, under the test environment (display, Wine prefix).
+gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                     PROPERTIES TIMEOUT 180)
 

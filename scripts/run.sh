@@ -5,8 +5,8 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 ensure_packages
-cross_build
 ensure_wine_prefix
+cross_build
 cd "$CROSS_BUILD/dist"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
@@ -20,8 +20,12 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   wait_window() { for _ in $(seq 300); do id=$(xdotool search --name "$1" 2>/dev/null | head -1); [ -n "$id" ] && { echo "$id"; return 0; }; sleep 0.1; done; return 1; }
   if box=$(wait_window "^Información - SpeeDRaiL$"); then xdotool key --window "$box" Return; fi
   main=$(wait_window "^SpeeDRaiL > Ejecute como Admin") || { echo "the main window did not appear" >&2; exit 1; }
-  sleep 1  # let the window finish its first paint
-  import -window "$main" "$1"
+  # Capture once the window has painted more than its black background.
+  for _ in $(seq 50); do
+    import -window "$main" "$1" 2>/dev/null &&
+      awk "BEGIN{exit !($(convert "$1" -format "%[fx:mean]" info:) > 0.05)}" && break
+    sleep 0.1
+  done
   wineserver -k; wait "$program" 2>/dev/null || true
 ' _ "$screenshot"
 echo "screenshot: $screenshot"

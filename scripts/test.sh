@@ -5,9 +5,9 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 ensure_packages
+ensure_wine_prefix
 native_build
 cross_build
-ensure_wine_prefix
 
 status=0
 log "native tests"

@@ -1,0 +1,74 @@
+#include "tests/win32/service_states.h"
+
+#include <vector>
+
+#include "platform/win32/unique_handle.h"
+
+namespace speedrail::testing {
+namespace {
+
+struct ServiceHandleTraits {
+    static SC_HANDLE invalid() { return nullptr; }
+    static bool valid(SC_HANDLE h) { return h != nullptr; }
+    static void close(SC_HANDLE h) { ::CloseServiceHandle(h); }
+};
+using UniqueServiceHandle = win32::UniqueHandle<SC_HANDLE, ServiceHandleTraits>;
+
+UniqueServiceHandle openManager(DWORD access) {
+    return UniqueServiceHandle(::OpenSCManagerW(nullptr, nullptr, access));
+}
+
+UniqueServiceHandle openService(const std::wstring& name, DWORD access) {
+    const auto manager = openManager(SC_MANAGER_CONNECT);
+    if (!manager) return UniqueServiceHandle();
+    return UniqueServiceHandle(::OpenServiceW(manager.get(), name.c_str(), access));
+}
+
+}  // namespace
+
+std::optional<DWORD> serviceState(const std::wstring& name) {
+    const auto service = openService(name, SERVICE_QUERY_STATUS);
+    SERVICE_STATUS status{};
+    if (!service || !::QueryServiceStatus(service.get(), &status)) return std::nullopt;
+    return status.dwCurrentState;
+}
+
+bool waitForServiceState(const std::wstring& name, DWORD state, DWORD timeoutMs) {
+    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (serviceState(name) == state) return true;
+        if (::GetTickCount64() > deadline) return false;
+        ::Sleep(100);
+    }
+}
+
+bool ensureServiceRunning(const std::wstring& name, DWORD timeoutMs) {
+    if (serviceState(name) == static_cast<DWORD>(SERVICE_RUNNING)) return true;
+    const auto service = openService(name, SERVICE_START);
+    if (service) ::StartServiceW(service.get(), 0, nullptr);
+    return waitForServiceState(name, SERVICE_RUNNING, timeoutMs);
+}
+
+std::map<std::wstring, DWORD> allServiceStates() {
+    std::map<std::wstring, DWORD> states;
+    const auto manager = openManager(SC_MANAGER_ENUMERATE_SERVICE);
+    if (!manager) return states;
+    DWORD needed = 0, returned = 0, resume = 0;
+    ::EnumServicesStatusExW(manager.get(), SC_ENUM_PROCESS_INFO, SERVICE_WIN32, SERVICE_STATE_ALL,
+                            nullptr, 0, &needed, &returned, &resume, nullptr);
+    std::vector<BYTE> buffer(needed + 4096);
+    resume = 0;
+    if (!::EnumServicesStatusExW(manager.get(), SC_ENUM_PROCESS_INFO, SERVICE_WIN32,
+                                 SERVICE_STATE_ALL, buffer.data(),
+                                 static_cast<DWORD>(buffer.size()), &needed, &returned, &resume,
+                                 nullptr)) {
+        return states;
+    }
+    const auto* services = reinterpret_cast<const ENUM_SERVICE_STATUS_PROCESSW*>(buffer.data());
+    for (DWORD i = 0; i < returned; ++i) {
+        states[services[i].lpServiceName] = services[i].ServiceStatusProcess.dwCurrentState;
+    }
+    return states;
+}
+
+}  // namespace speedrail::testing
