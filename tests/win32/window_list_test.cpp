@@ -1,0 +1,163 @@
+// The service list and the check boxes of the real main window: what a
+// user's click or key changes, and what it leaves alone.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "window_fixture.h"
+
+namespace speedrail::win32::testing {
+namespace {
+
+using layout::ControlId;
+
+class WindowListTest : public WindowTest {
+protected:
+    void fill(const std::vector<std::string>& names, bool ticked) {
+        for (const std::string& name : names) window->listAppend(name);
+        for (std::int16_t i = 0; i < window->listCount(); ++i) window->setListSelected(i, ticked);
+        window->repaintList();
+    }
+    std::vector<bool> ticks() const {
+        std::vector<bool> out;
+        for (std::int16_t i = 0; i < window->listCount(); ++i) out.push_back(window->listSelected(i));
+        return out;
+    }
+    HWND list() const { return window->controlWindow(ControlId::List1); }
+    void clickTick(std::int16_t index) {
+        const RECT tick = window->listTickRect(index);
+        click(list(), POINT{(tick.left + tick.right) / 2, (tick.top + tick.bottom) / 2});
+    }
+};
+
+TEST_F(WindowListTest, ClickOnATickTogglesThatEntryAlone) {
+    open();
+    fill({"AudioSrv", "Dhcp", "Spooler  ", "WSearch"}, true);
+    const std::string statusBefore = window->status();
+
+    clickTick(2);
+    EXPECT_EQ(ticks(), (std::vector<bool>{true, true, false, true}));
+    clickTick(2);
+    clickTick(0);
+    EXPECT_EQ(ticks(), (std::vector<bool>{false, true, true, true}));
+
+    // Nothing else moves: no handler ran, no box changed.
+    EXPECT_TRUE(platform.calls.empty());
+    for (int b = 0; b < kBoxCount; ++b) EXPECT_EQ(window->boxValue(static_cast<Box>(b)), 0);
+    EXPECT_EQ(window->status(), statusBefore);
+    EXPECT_EQ(window->listText(2), "Spooler  ");
+}
+
+TEST_F(WindowListTest, ClickOnAnEntrysTextMovesTheCaretWithoutTicking) {
+    open(96, /*show=*/true);
+    fill({"AudioSrv", "Dhcp", "Spooler"}, false);
+    const RECT tick = window->listTickRect(1);
+    click(list(), POINT{tick.right + 40, (tick.top + tick.bottom) / 2});
+    EXPECT_EQ(ticks(), (std::vector<bool>{false, false, false}));
+    EXPECT_EQ(::SendMessageW(list(), LB_GETCARETINDEX, 0, 0), 1);
+    EXPECT_EQ(::GetFocus(), list());
+
+    // Space ticks and unticks the entry at the caret.
+    pressKey(VK_SPACE);
+    EXPECT_EQ(ticks(), (std::vector<bool>{false, true, false}));
+    pressKey(VK_SPACE);
+    EXPECT_EQ(ticks(), (std::vector<bool>{false, false, false}));
+    EXPECT_TRUE(platform.calls.empty());
+}
+
+TEST_F(WindowListTest, KeepsEntriesInTheOrderAddedAndEmptiesOnClear) {
+    open();
+    fill({"b", "a", "", "c  ", "a"}, false);
+    EXPECT_EQ(::SendMessageW(list(), LB_GETCOUNT, 0, 0), 5);
+    const std::vector<std::string> expected{"b", "a", "", "c  ", "a"};
+    for (std::int16_t i = 0; i < 5; ++i) EXPECT_EQ(window->listText(i), expected[i]);
+    window->listClear();
+    window->repaintList();
+    EXPECT_EQ(window->listCount(), 0);
+    EXPECT_EQ(::SendMessageW(list(), LB_GETCOUNT, 0, 0), 0);
+}
+
+// The control's row count catches up with appends even when nothing
+// repaints the list: the message loop brings it up to date.
+TEST_F(WindowListTest, RowCountCatchesUpAtTheNextMessageLoopTurn) {
+    open();
+    window->listAppend("AudioSrv");
+    window->listAppend("Dhcp");
+    window->processPendingEvents();
+    EXPECT_EQ(::SendMessageW(list(), LB_GETCOUNT, 0, 0), 2);
+}
+
+TEST_F(WindowListTest, HoldsTheFullSixteenBitRange) {
+    open();
+    for (int i = 0; i < ServiceList::kMaxEntries; ++i) window->listAppend("Svc" + std::to_string(i));
+    window->listAppend("one too many");
+    window->repaintList();
+    EXPECT_EQ(window->listCount(), ServiceList::kMaxEntries);
+    EXPECT_EQ(::SendMessageW(list(), LB_GETCOUNT, 0, 0), ServiceList::kMaxEntries);
+    // The last row can be scrolled to and ticked by hand.
+    ::SendMessageW(list(), LB_SETTOPINDEX, ServiceList::kMaxEntries - 1, 0);
+    clickTick(ServiceList::kMaxEntries - 1);
+    EXPECT_TRUE(window->listSelected(ServiceList::kMaxEntries - 1));
+    EXPECT_FALSE(window->listSelected(ServiceList::kMaxEntries - 2));
+}
+
+// A box changed by the program changes only that box; the form's box
+// rule decides what runs.
+TEST_F(WindowListTest, SettingABoxRunsNothing) {
+    open();
+    fill({"AudioSrv", "Spooler"}, true);
+    window->setBoxValue(Box::Check1, 1);
+    EXPECT_EQ(window->boxValue(Box::Check1), 1);
+    EXPECT_EQ(ticks(), (std::vector<bool>{true, true}));
+    EXPECT_FALSE(window->form().state().keepAudio);
+}
+
+struct BoxClickCase {
+    Box box;
+    ControlId control;
+    std::vector<bool> ticksAfter;  // of AudioSrv, Dhcp, CryptSvc, Spooler, WSearch
+};
+
+void PrintTo(const BoxClickCase& c, std::ostream* out) { *out << layout::control(c.control).name; }
+
+class WindowBoxClickTest : public WindowListTest,
+                           public ::testing::WithParamInterface<BoxClickCase> {};
+
+// A click on an enabled box reaches the form as that box's click: its value
+// turns over and its own handler runs.
+TEST_P(WindowBoxClickTest, ClickTurnsTheBoxOverAndRunsItsHandler) {
+    const BoxClickCase& c = GetParam();
+    open();
+    fill({"AudioSrv", "Dhcp", "CryptSvc", "Spooler", "WSearch"}, true);
+    const HWND box = window->controlWindow(c.control);
+    for (int b = 0; b < kBoxCount; ++b) window->enableBox(static_cast<Box>(b));
+    EXPECT_TRUE(window->boxEnabled(c.box));
+    click(box, POINT{5, 5});
+    for (int b = 0; b < kBoxCount; ++b) {
+        EXPECT_EQ(window->boxValue(static_cast<Box>(b)), static_cast<Box>(b) == c.box ? 1 : 0)
+            << layout::control(c.control).name << " clicked; box " << b;
+    }
+    EXPECT_EQ(ticks(), c.ticksAfter) << layout::control(c.control).name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, WindowBoxClickTest,
+    ::testing::Values(
+        BoxClickCase{Box::Check1, ControlId::Check1, {false, true, true, true, true}},
+        BoxClickCase{Box::Check2, ControlId::Check2, {true, false, true, true, true}},
+        BoxClickCase{Box::Check3, ControlId::Check3, {true, true, false, true, true}},
+        BoxClickCase{Box::Check4, ControlId::Check4, {true, true, true, false, true}},
+        BoxClickCase{Box::Check5, ControlId::Check5, {false, false, false, false, false}}));
+
+TEST_F(WindowListTest, SpaceOnAFocusedBoxClicksIt) {
+    open(96, /*show=*/true);
+    for (int b = 0; b < kBoxCount; ++b) window->enableBox(static_cast<Box>(b));
+    ::SetFocus(window->controlWindow(ControlId::Check3));
+    pressKey(VK_SPACE);
+    EXPECT_EQ(window->boxValue(Box::Check3), 1);
+    EXPECT_TRUE(window->form().state().keepSecurity);
+}
+
+}  // namespace
+}  // namespace speedrail::win32::testing

@@ -1,0 +1,298 @@
+// The real main window at 96 dpi: its controls, focus order, clicks on the
+// windowless controls and pointers.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/win32/wide_text.h"
+#include "window_fixture.h"
+
+namespace speedrail::win32::testing {
+namespace {
+
+using layout::ControlId;
+
+std::string windowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(),
+                                                          static_cast<int>(text.size()))));
+    return toUtf8(text);
+}
+
+std::string nameOf(HWND window, const MainWindow& main) {
+    for (const layout::Control& c : layout::controls()) {
+        if (window && main.controlWindow(c.id) == window) return c.name;
+    }
+    return window ? "another window" : "no window";
+}
+
+struct ChildCase {
+    ControlId id;
+    const char* caption;
+    RECT pixels;  // at 96 dpi: the twips divided by 15
+    bool visible, enabled;
+};
+
+// The controls with windows of their own, as the user sees them on opening.
+const std::vector<ChildCase> kChildren{
+    {ControlId::Check1, "Mantener funcionando servicios básicos de AUDIO", {13, 132, 365, 153},
+     true, false},
+    {ControlId::Check2, "Mantener funcionando servicios básicos de RED", {13, 155, 365, 175},
+     true, false},
+    {ControlId::Check3, "Mantener funcionando servicios básicos de SEGURIDAD", {13, 177, 365, 197},
+     true, false},
+    {ControlId::Check4, "Mantener funcionando servicios básicos de IMPRESIÓN", {13, 199, 365, 219},
+     true, false},
+    {ControlId::Check5, "Detener únicamente servicios seleccionados en lista", {13, 221, 365, 241},
+     true, false},
+    {ControlId::Command1, "1º Análisis ...", {9, 78, 124, 123}, true, true},
+    {ControlId::Command4, "2º Detener ...", {133, 78, 248, 123}, true, true},
+    {ControlId::Command5, "3º Reanudar ...", {256, 78, 371, 123}, true, true},
+    {ControlId::Command2, "Pausar ...", {195, 352, 276, 371}, false, false},
+    {ControlId::Command3, "Continuar ...", {285, 355, 366, 373}, false, false},
+    {ControlId::List1, "", {8, 268, 370, 366}, true, true},
+};
+
+TEST_F(WindowTest, OpensWithEveryControlInPlaceAndInItsOpeningState) {
+    open(96);
+    EXPECT_EQ(windowText(window->hwnd()), "SpeeDRaiL > Ejecute como Admin...");
+    RECT client{};
+    ::GetClientRect(window->hwnd(), &client);
+    EXPECT_EQ(client.right, 378);
+    EXPECT_EQ(client.bottom, 393);
+    EXPECT_FALSE(::IsWindowVisible(window->hwnd())) << "the window opens hidden";
+    const LONG style = ::GetWindowLongW(window->hwnd(), GWL_STYLE);
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX)) << "fixed size";
+
+    for (const ChildCase& c : kChildren) {
+        const char* name = layout::control(c.id).name;
+        const HWND child = window->controlWindow(c.id);
+        ASSERT_NE(child, nullptr) << name;
+        EXPECT_EQ(windowText(child), c.caption) << name;
+        const RECT r = childRect(c.id);
+        EXPECT_EQ(r.left, c.pixels.left) << name;
+        EXPECT_EQ(r.top, c.pixels.top) << name;
+        EXPECT_EQ(r.right, c.pixels.right) << name;
+        EXPECT_EQ(r.bottom, c.pixels.bottom) << name;
+        EXPECT_EQ((::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0, c.visible) << name;
+        EXPECT_EQ(::IsWindowEnabled(child) != FALSE, c.enabled) << name;
+    }
+    for (int b = 0; b < kBoxCount; ++b) EXPECT_EQ(window->boxValue(static_cast<Box>(b)), 0);
+    EXPECT_EQ(window->listCount(), 0);
+    EXPECT_EQ(::SendMessageW(window->controlWindow(ControlId::List1), LB_GETCOUNT, 0, 0), 0);
+    EXPECT_EQ(window->status(), "Ajuste de servicios ");
+    EXPECT_EQ(window->pointer(), Pointer::Busy) << "the stored style until start-up sets it";
+    // Windowless controls have no window; the player is the platform's.
+    for (const ControlId id : {ControlId::Label4, ControlId::Image6, ControlId::Shape2,
+                               ControlId::WindowsMediaPlayer1}) {
+        EXPECT_EQ(window->controlWindow(id), nullptr) << layout::control(id).name;
+    }
+}
+
+TEST_F(WindowTest, EveryPictureIsDecodedFromTheResources) {
+    open(96);
+    for (const layout::Control& c : layout::controls()) {
+        EXPECT_EQ(window->hasPicture(c.id), c.picture != nullptr) << c.name;
+    }
+}
+
+TEST_F(WindowTest, ToolTipsCarryTheExactTexts) {
+    open(96);
+    int withTips = 0;
+    for (const layout::Control& c : layout::controls()) {
+        if (!c.toolTip) {
+            EXPECT_FALSE(window->toolTipText(c.id).has_value()) << c.name;
+            continue;
+        }
+        ++withTips;
+        EXPECT_EQ(window->toolTipText(c.id), std::string(c.toolTip)) << c.name;
+    }
+    EXPECT_EQ(withTips, 17);
+    // Spot checks of the blanks at both ends.
+    EXPECT_EQ(window->toolTipText(ControlId::Command1),
+              " Analiza el sistema en busca de servicios antes de detenerlos y los muestra por "
+              "orden alfabético ...  ");
+    EXPECT_EQ(window->toolTipText(ControlId::Image7), " Abre consola de servicios del sistema ...");
+}
+
+TEST_F(WindowTest, StartUpLeavesTheStatusTextAndTheDefaultPointer) {
+    open(96);
+    window->form().Form_Load();
+    window->show(SW_SHOWNORMAL);
+    EXPECT_EQ(window->status(), " > Ajuste de alto rendimiento (STOP FULL SERVICES)");
+    EXPECT_EQ(window->pointer(), Pointer::Default);
+    EXPECT_EQ(::GetFocus(), window->controlWindow(ControlId::Command1));
+}
+
+// TAB visits the enabled windows in tab order and wraps around; Shift+TAB
+// goes back the same way.
+TEST_F(WindowTest, TabCyclesThroughTheEnabledControlsInTabOrder) {
+    open(96, /*show=*/true);
+    const auto cycle = [&](bool shift, int presses) {
+        std::vector<std::string> visited{nameOf(::GetFocus(), *window)};
+        for (int i = 0; i < presses; ++i) {
+            pressTab(shift);
+            visited.push_back(nameOf(::GetFocus(), *window));
+        }
+        return visited;
+    };
+    EXPECT_EQ(cycle(false, 4), (std::vector<std::string>{"Command1", "Command4", "Command5",
+                                                         "List1", "Command1"}));
+    EXPECT_EQ(cycle(true, 2), (std::vector<std::string>{"Command1", "List1", "Command5"}));
+
+    ::SetFocus(window->controlWindow(ControlId::Command1));
+    for (int b = 0; b < kBoxCount; ++b) window->enableBox(static_cast<Box>(b));
+    EXPECT_EQ(cycle(false, 9),
+              (std::vector<std::string>{"Command1", "Command4", "Command5", "List1", "Check1",
+                                        "Check3", "Check2", "Check4", "Check5", "Command1"}));
+}
+
+struct ClickCase {
+    const char* where;
+    ControlId control;  // clicked at its centre
+    POINT offset;       // from the centre
+    std::vector<std::string> (*expected)(MainWindow&, ::speedrail::testing::RecordingPlatform&);
+};
+
+void PrintTo(const ClickCase& c, std::ostream* out) { *out << c.where; }
+
+// What calling the handler directly records: the click must record the same.
+template <void (Form1::*Handler)()>
+std::vector<std::string> callsOf(MainWindow& window,
+                                 ::speedrail::testing::RecordingPlatform& platform) {
+    const std::size_t before = platform.calls.size();
+    (window.form().*Handler)();
+    std::vector<std::string> calls(platform.calls.begin() + static_cast<long>(before),
+                                   platform.calls.end());
+    platform.calls.resize(before);
+    return calls;
+}
+
+std::vector<std::string> nothing(MainWindow&, ::speedrail::testing::RecordingPlatform&) {
+    return {};
+}
+
+class WindowClickTest : public WindowTest, public ::testing::WithParamInterface<ClickCase> {};
+
+TEST_P(WindowClickTest, RunsTheFrontmostControlsHandlerAlone) {
+    const ClickCase& c = GetParam();
+    open();
+    POINT at = centreOf(c.control);
+    at.x += c.offset.x;
+    at.y += c.offset.y;
+    const std::vector<std::string> expected = c.expected(*window, platform);
+    platform.calls.clear();
+    clickForm(at);
+    EXPECT_EQ(platform.calls, expected) << c.where;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, WindowClickTest,
+    ::testing::Values(
+        ClickCase{"logo 'web'", ControlId::Label7, {0, 0}, callsOf<&Form1::Image6_Click>},
+        ClickCase{"logo first piece", ControlId::Label1, {0, 0}, callsOf<&Form1::Image6_Click>},
+        ClickCase{"logo second piece", ControlId::Label5, {-10, 5}, callsOf<&Form1::Image6_Click>},
+        ClickCase{"logo third piece", ControlId::Label6, {15, 8}, callsOf<&Form1::Image6_Click>},
+        ClickCase{"web picture", ControlId::Image4, {0, 0}, callsOf<&Form1::Image6_Click>},
+        ClickCase{"web picture corner", ControlId::Image4, {-8, -8},
+                  callsOf<&Form1::Image6_Click>},
+        ClickCase{"banner", ControlId::Image1, {0, 0}, callsOf<&Form1::Image1_Click>},
+        ClickCase{"version label", ControlId::Label2, {0, 0}, callsOf<&Form1::Label2_Click>},
+        ClickCase{"services console", ControlId::Image7, {0, 0}, callsOf<&Form1::Image7_Click>},
+        ClickCase{"repair", ControlId::Image8, {0, 0}, callsOf<&Form1::Image8_Click>},
+        ClickCase{"information", ControlId::Image5, {0, 0}, callsOf<&Form1::Image5_Click>},
+        ClickCase{"stop music", ControlId::Image2, {0, 0}, callsOf<&Form1::Image2_Click>},
+        ClickCase{"new track", ControlId::Image3, {0, 0}, callsOf<&Form1::Image3_Click>},
+        ClickCase{"status line", ControlId::Label4, {0, 0}, nothing},
+        ClickCase{"status frame", ControlId::Shape1, {0, -10}, nothing},
+        ClickCase{"check box panel", ControlId::Shape2, {-180, 0}, nothing}));
+
+TEST_F(WindowTest, LogoClickOpensTheBenchmarkSiteOnce) {
+    open();
+    clickForm(centreOf(ControlId::Label5));
+    ASSERT_EQ(platform.calls.size(), 1u);
+    EXPECT_EQ(platform.calls[0].rfind("shell ", 0), 0u) << platform.calls[0];
+}
+
+TEST_F(WindowTest, ButtonReleasedOverAnotherControlClicksNothing) {
+    open();
+    const LPARAM down = MAKELPARAM(centreOf(ControlId::Image7).x, centreOf(ControlId::Image7).y);
+    const LPARAM up = MAKELPARAM(centreOf(ControlId::Image8).x, centreOf(ControlId::Image8).y);
+    ::PostMessageW(window->hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, down);
+    ::PostMessageW(window->hwnd(), WM_LBUTTONUP, 0, up);
+    window->processPendingEvents();
+    EXPECT_TRUE(platform.calls.empty());
+}
+
+TEST_F(WindowTest, PointerFollowsTheControlUnlessBusy) {
+    open();
+    window->setPointer(Pointer::Default);
+    const HCURSOR arrow = ::LoadCursorW(nullptr, IDC_ARROW);
+    const HCURSOR help = ::LoadCursorW(nullptr, IDC_HELP);
+    const HCURSOR hand = window->handCursor();
+    ASSERT_NE(hand, nullptr);
+    ASSERT_NE(window->busyCursor(), nullptr);
+    EXPECT_NE(hand, arrow);
+
+    struct PointerCase {
+        ControlId id;
+        HCURSOR expected;
+    };
+    // Boxes still disabled: the panel behind them decides.
+    const std::vector<PointerCase> cases{
+        {ControlId::Image6, hand},     {ControlId::Image4, hand},     {ControlId::Image1, hand},
+        {ControlId::Command1, hand},   {ControlId::List1, help},      {ControlId::Label2, help},
+        {ControlId::Label4, arrow},    {ControlId::Check1, arrow},
+    };
+    for (const PointerCase& c : cases) {
+        EXPECT_EQ(window->cursorAt(centreOf(c.id)), c.expected) << layout::control(c.id).name;
+    }
+    window->enableBox(Box::Check1);
+    EXPECT_EQ(window->cursorAt(centreOf(ControlId::Check1)), help);
+    EXPECT_EQ(window->cursorAt(POINT{2, 250}), arrow) << "bare window";
+
+    window->setPointer(Pointer::Busy);
+    for (const PointerCase& c : cases) {
+        EXPECT_EQ(window->cursorAt(centreOf(c.id)), window->busyCursor())
+            << layout::control(c.id).name;
+    }
+}
+
+// The runs repaint and go on without reading messages: every repaint must
+// be done when the call returns.
+TEST_F(WindowTest, RepaintsAreDoneBeforeTheCallReturns) {
+    open(96, /*show=*/true);  // hidden windows collect no update regions
+    ::UpdateWindow(window->hwnd());
+    window->setStatus(" > 3 servicios detectados ");
+    EXPECT_EQ(window->status(), " > 3 servicios detectados ");
+    RECT pending{};
+    EXPECT_TRUE(::GetUpdateRect(window->hwnd(), &pending, FALSE)) << "setting marks the line";
+    window->repaintStatus();
+    EXPECT_FALSE(::GetUpdateRect(window->hwnd(), &pending, FALSE));
+
+    const HWND list = window->controlWindow(ControlId::List1);
+    for (const char* name : {"AudioSrv", "Dhcp", "Spooler"}) window->listAppend(name);
+    window->repaintList();
+    EXPECT_EQ(::SendMessageW(list, LB_GETCOUNT, 0, 0), 3);
+    EXPECT_FALSE(::GetUpdateRect(list, &pending, FALSE));
+
+    window->setBoxValue(Box::Check2, 1);
+    window->repaintBox(Box::Check2);
+    EXPECT_FALSE(::GetUpdateRect(window->controlWindow(ControlId::Check2), &pending, FALSE));
+}
+
+TEST_F(WindowTest, ClosingTheProgramsWindowEndsTheMessageLoop) {
+    MainWindowOptions options;
+    options.dpi = 96;
+    options.endProgramOnClose = true;
+    window = std::make_unique<MainWindow>(platform, options);
+    ::SendMessageW(window->hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(window->hwnd(), nullptr);
+    MSG message{};
+    ASSERT_TRUE(::PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(message.message, static_cast<UINT>(WM_QUIT));
+}
+
+}  // namespace
+}  // namespace speedrail::win32::testing
