@@ -1,14 +1,12 @@
 #include "app/win32/check_box.h"
 
-#include <uxtheme.h>
-#include <vssym32.h>
-
 #include <algorithm>
 #include <string>
 
 #include "app/win32/colour.h"
 #include "app/win32/dpi.h"
 #include "app/win32/gdi_scope.h"
+#include "app/win32/tick_box.h"
 #include "platform/win32/wide_text.h"
 
 namespace speedrail::win32 {
@@ -28,40 +26,14 @@ layout::Rgb midway(layout::Rgb a, layout::Rgb b) {
                        mix(a.blue(), b.blue())};
 }
 
-class ThemeData {
-public:
-    ThemeData(HWND window, const wchar_t* classes)
-        : theme_(::IsAppThemed() ? ::OpenThemeData(window, classes) : nullptr) {}
-    ~ThemeData() {
-        if (theme_) ::CloseThemeData(theme_);
-    }
-    ThemeData(const ThemeData&) = delete;
-    ThemeData& operator=(const ThemeData&) = delete;
-    HTHEME get() const { return theme_; }
-
-private:
-    HTHEME theme_;
-};
-
-// The themed tick box where visual styles are on, the classic one otherwise.
-void drawTick(HWND window, HDC dc, RECT tick, bool ticked, bool disabled, bool pressed) {
-    const ThemeData theme(window, L"BUTTON");
-    if (theme.get()) {
-        int state = ticked ? CBS_CHECKEDNORMAL : CBS_UNCHECKEDNORMAL;
-        if (disabled) {
-            state = ticked ? CBS_CHECKEDDISABLED : CBS_UNCHECKEDDISABLED;
-        } else if (pressed) {
-            state = ticked ? CBS_CHECKEDPRESSED : CBS_UNCHECKEDPRESSED;
-        }
-        ::DrawThemeBackground(theme.get(), dc, BP_CHECKBOX, state, &tick, nullptr);
-        return;
-    }
-    UINT state = DFCS_BUTTONCHECK;
-    if (ticked) state |= DFCS_CHECKED;
-    if (disabled) state |= DFCS_INACTIVE;
-    if (pressed) state |= DFCS_PUSHED;
-    ::DrawFrameControl(dc, &tick, DFC_BUTTON, state);
-}
+// The tick box of the system's classic check boxes: white, or grey while
+// the box is disabled.
+constexpr TickColours kEnabledTick{layout::Rgb{0x202020}, layout::Rgb{0xFFFFFF},
+                                   layout::Rgb{0x000000}};
+constexpr TickColours kPressedTick{layout::Rgb{0x202020}, layout::Rgb{0xD8D8D8},
+                                   layout::Rgb{0x000000}};
+constexpr TickColours kDisabledTick{layout::Rgb{0x808080}, layout::Rgb{0xE8E8E8},
+                                    layout::Rgb{0x808080}};
 
 }  // namespace
 
@@ -82,7 +54,7 @@ void drawCheckBox(const DRAWITEMSTRUCT& item, const layout::Control& spec, bool 
     const int tickTop =
         static_cast<int>(face.top) + (static_cast<int>(face.bottom - face.top) - size) / 2;
     const RECT tick{tickLeft, tickTop, tickLeft + size, tickTop + size};
-    drawTick(item.hwndItem, dc, tick, ticked, disabled, pressed);
+    drawTickBox(dc, tick, ticked, disabled ? kDisabledTick : pressed ? kPressedTick : kEnabledTick);
 
     const std::wstring caption = toWide(spec.caption);
     RECT text{tick.right + scaleFrom96(kTickToCaption, dpi), face.top, face.right, face.bottom};

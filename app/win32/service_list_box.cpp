@@ -3,11 +3,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <array>
 
 #include "app/win32/colour.h"
 #include "app/win32/dpi.h"
 #include "app/win32/gdi_scope.h"
+#include "app/win32/tick_box.h"
 #include "platform/win32/wide_text.h"
 
 namespace speedrail::win32 {
@@ -121,21 +121,9 @@ void ServiceListBox::draw(const DRAWITEMSTRUCT& item) const {
 
     // The tick box: a frame in the text colour, with a tick when selected.
     const RECT tick = tickIn(row);
-    ::SetBkColor(dc, toColorRef(kEmptyTickBack));
-    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &tick, nullptr, 0, nullptr);
-    const UniqueBrush frame(::CreateSolidBrush(fore));
-    ::FrameRect(dc, &tick, frame.get());
-    if (model_.selected(entry)) {
-        const int size = tick.right - tick.left;
-        const UniquePen pen(::CreatePen(PS_SOLID, std::max(2, size / 6), fore));
-        const SelectedObject selectedPen(dc, pen.get());
-        const std::array<POINT, 3> mark{{
-            {tick.left + size * 22 / 100, tick.top + size * 50 / 100},
-            {tick.left + size * 42 / 100, tick.top + size * 72 / 100},
-            {tick.left + size * 78 / 100, tick.top + size * 28 / 100},
-        }};
-        ::Polyline(dc, mark.data(), static_cast<int>(mark.size()));
-    }
+    drawTickBox(dc, tick, model_.selected(entry),
+                TickColours{spec_.fore.value_or(layout::Rgb{0xFFFFFF}), kEmptyTickBack,
+                            spec_.fore.value_or(layout::Rgb{0xFFFFFF})});
 
     // The entry's text, exactly as stored.
     RECT text = row;

@@ -63,6 +63,12 @@ TEST_F(WindowListTest, ClickOnAnEntrysTextMovesTheCaretWithoutTicking) {
     EXPECT_EQ(ticks(), (std::vector<bool>{false, true, false}));
     pressKey(VK_SPACE);
     EXPECT_EQ(ticks(), (std::vector<bool>{false, false, false}));
+
+    // With the focus already in the list, a click moves the caret again.
+    const RECT third = window->listTickRect(2);
+    click(list(), POINT{third.right + 40, (third.top + third.bottom) / 2});
+    EXPECT_EQ(::SendMessageW(list(), LB_GETCARETINDEX, 0, 0), 2);
+    EXPECT_EQ(ticks(), (std::vector<bool>{false, false, false}));
     EXPECT_TRUE(platform.calls.empty());
 }
 

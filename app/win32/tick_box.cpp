@@ -1,0 +1,34 @@
+#include "app/win32/tick_box.h"
+
+#include <algorithm>
+#include <array>
+
+#include "app/win32/colour.h"
+#include "app/win32/gdi_scope.h"
+
+namespace speedrail::win32 {
+
+void drawTickBox(HDC dc, const RECT& box, bool ticked, const TickColours& colours) {
+    const int size = std::min<int>(box.right - box.left, box.bottom - box.top);
+    if (size <= 0) return;
+    // Frame and mark grow with the box: one pixel and two at 13 pixels.
+    const int frameWidth = std::max(1, size / 13);
+    ::SetBkColor(dc, toColorRef(colours.frame));
+    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &box, nullptr, 0, nullptr);
+    RECT inside = box;
+    ::InflateRect(&inside, -frameWidth, -frameWidth);
+    ::SetBkColor(dc, toColorRef(colours.fill));
+    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &inside, nullptr, 0, nullptr);
+    if (!ticked) return;
+
+    const UniquePen pen(::CreatePen(PS_SOLID, std::max(2, size / 6), toColorRef(colours.mark)));
+    const SelectedObject selected(dc, pen.get());
+    const std::array<POINT, 3> mark{{
+        {box.left + size * 24 / 100, box.top + size * 50 / 100},
+        {box.left + size * 43 / 100, box.top + size * 70 / 100},
+        {box.left + size * 76 / 100, box.top + size * 30 / 100},
+    }};
+    ::Polyline(dc, mark.data(), static_cast<int>(mark.size()));
+}
+
+}  // namespace speedrail::win32
