@@ -15,8 +15,8 @@ using layout::ControlId;
 
 std::string windowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(),
-                                                          static_cast<int>(text.size()))));
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return toUtf8(text);
 }
 
@@ -36,16 +36,31 @@ struct ChildCase {
 
 // The controls with windows of their own, as the user sees them on opening.
 const std::vector<ChildCase> kChildren{
-    {ControlId::Check1, "Mantener funcionando servicios básicos de AUDIO", {13, 132, 365, 153},
-     true, false},
-    {ControlId::Check2, "Mantener funcionando servicios básicos de RED", {13, 155, 365, 175},
-     true, false},
-    {ControlId::Check3, "Mantener funcionando servicios básicos de SEGURIDAD", {13, 177, 365, 197},
-     true, false},
-    {ControlId::Check4, "Mantener funcionando servicios básicos de IMPRESIÓN", {13, 199, 365, 219},
-     true, false},
-    {ControlId::Check5, "Detener únicamente servicios seleccionados en lista", {13, 221, 365, 241},
-     true, false},
+    {ControlId::Check1,
+     "Mantener funcionando servicios básicos de AUDIO",
+     {13, 132, 365, 153},
+     true,
+     false},
+    {ControlId::Check2,
+     "Mantener funcionando servicios básicos de RED",
+     {13, 155, 365, 175},
+     true,
+     false},
+    {ControlId::Check3,
+     "Mantener funcionando servicios básicos de SEGURIDAD",
+     {13, 177, 365, 197},
+     true,
+     false},
+    {ControlId::Check4,
+     "Mantener funcionando servicios básicos de IMPRESIÓN",
+     {13, 199, 365, 219},
+     true,
+     false},
+    {ControlId::Check5,
+     "Detener únicamente servicios seleccionados en lista",
+     {13, 221, 365, 241},
+     true,
+     false},
     {ControlId::Command1, "1º Análisis ...", {9, 78, 124, 123}, true, true},
     {ControlId::Command4, "2º Detener ...", {133, 78, 248, 123}, true, true},
     {ControlId::Command5, "3º Reanudar ...", {256, 78, 371, 123}, true, true},
@@ -137,8 +152,8 @@ TEST_F(WindowTest, TabCyclesThroughTheEnabledControlsInTabOrder) {
         }
         return visited;
     };
-    EXPECT_EQ(cycle(false, 4), (std::vector<std::string>{"Command1", "Command4", "Command5",
-                                                         "List1", "Command1"}));
+    EXPECT_EQ(cycle(false, 4),
+              (std::vector<std::string>{"Command1", "Command4", "Command5", "List1", "Command1"}));
     EXPECT_EQ(cycle(true, 2), (std::vector<std::string>{"Command1", "List1", "Command5"}));
 
     ::SetFocus(window->controlWindow(ControlId::Command1));
@@ -195,8 +210,7 @@ INSTANTIATE_TEST_SUITE_P(
         ClickCase{"logo second piece", ControlId::Label5, {-10, 5}, callsOf<&Form1::Image6_Click>},
         ClickCase{"logo third piece", ControlId::Label6, {15, 8}, callsOf<&Form1::Image6_Click>},
         ClickCase{"web picture", ControlId::Image4, {0, 0}, callsOf<&Form1::Image6_Click>},
-        ClickCase{"web picture corner", ControlId::Image4, {-8, -8},
-                  callsOf<&Form1::Image6_Click>},
+        ClickCase{"web picture corner", ControlId::Image4, {-8, -8}, callsOf<&Form1::Image6_Click>},
         ClickCase{"banner", ControlId::Image1, {0, 0}, callsOf<&Form1::Image1_Click>},
         ClickCase{"version label", ControlId::Label2, {0, 0}, callsOf<&Form1::Label2_Click>},
         ClickCase{"services console", ControlId::Image7, {0, 0}, callsOf<&Form1::Image7_Click>},
@@ -207,6 +221,37 @@ INSTANTIATE_TEST_SUITE_P(
         ClickCase{"status line", ControlId::Label4, {0, 0}, nothing},
         ClickCase{"status frame", ControlId::Shape1, {0, -10}, nothing},
         ClickCase{"check box panel", ControlId::Shape2, {-180, 0}, nothing}));
+
+struct ButtonCase {
+    ControlId button;
+    std::vector<std::string> (*expected)(MainWindow&, ::speedrail::testing::RecordingPlatform&);
+};
+
+void PrintTo(const ButtonCase& c, std::ostream* out) { *out << layout::control(c.button).name; }
+
+class WindowButtonTest : public WindowTest, public ::testing::WithParamInterface<ButtonCase> {};
+
+// A click on a run button makes exactly the calls its handler makes.
+TEST_P(WindowButtonTest, ClickRunsTheButtonsHandler) {
+    const ButtonCase& c = GetParam();
+    open();
+    window->setPointer(Pointer::Default);
+    // With the listing script present, every scan makes the same calls.
+    platform.files["srv.cmd"] = "@wmic service get name > srv.tmp\r\n@exit\r\n";
+    const std::vector<std::string> expected = c.expected(*window, platform);
+    ASSERT_FALSE(expected.empty());
+    platform.calls.clear();
+    const layout::PixelRect r = window->controlRect(c.button);
+    click(window->controlWindow(c.button), POINT{r.width() / 2, r.height() / 2});
+    EXPECT_EQ(platform.calls, expected);
+    EXPECT_EQ(window->pointer(), Pointer::Default) << "the run ends with the default pointer";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, WindowButtonTest,
+    ::testing::Values(ButtonCase{ControlId::Command1, callsOf<&Form1::Command1_Click>},
+                      ButtonCase{ControlId::Command4, callsOf<&Form1::Command4_Click>},
+                      ButtonCase{ControlId::Command5, callsOf<&Form1::Command5_Click>}));
 
 TEST_F(WindowTest, LogoClickOpensTheBenchmarkSiteOnce) {
     open();
@@ -241,9 +286,9 @@ TEST_F(WindowTest, PointerFollowsTheControlUnlessBusy) {
     };
     // Boxes still disabled: the panel behind them decides.
     const std::vector<PointerCase> cases{
-        {ControlId::Image6, hand},     {ControlId::Image4, hand},     {ControlId::Image1, hand},
-        {ControlId::Command1, hand},   {ControlId::List1, help},      {ControlId::Label2, help},
-        {ControlId::Label4, arrow},    {ControlId::Check1, arrow},
+        {ControlId::Image6, hand},   {ControlId::Image4, hand},  {ControlId::Image1, hand},
+        {ControlId::Command1, hand}, {ControlId::List1, help},   {ControlId::Label2, help},
+        {ControlId::Label4, arrow},  {ControlId::Check1, arrow},
     };
     for (const PointerCase& c : cases) {
         EXPECT_EQ(window->cursorAt(centreOf(c.id)), c.expected) << layout::control(c.id).name;
