@@ -27,7 +27,9 @@ constexpr const char* kLogoFirst = "Retro";
 constexpr const char* kLogoSecond = "BENCH";
 constexpr const char* kLogoThird = "ORG";
 
-// One row per control, in ControlId order (checked below).
+// One row per control, in ControlId order (checked below). The rows stay
+// as written: one control per block reads better than one field per line.
+// clang-format off
 constexpr std::array<Control, kControlCount> kControls{{
     {ControlId::Check1, "Check1", K::CheckBox, "Mantener funcionando servicios básicos de AUDIO",
      {195, 1980, 5280, 315}, Rgb{0xC0C0C0}, Rgb{0x404040}, kCalibri, P::Help, 9,
@@ -129,6 +131,7 @@ constexpr std::array<Control, kControlCount> kControls{{
      {2325, 5055, 510, 465}, std::nullopt, std::nullopt, kNoFont, P::Default, 8, nullptr, false,
      true, nullptr, kNoShape},
 }};
+// clang-format on
 
 constexpr bool tableInIdOrder() {
     for (int i = 0; i < kControlCount; ++i) {
@@ -208,9 +211,8 @@ std::vector<ControlId> tabOrder() {
     for (const Control& c : controls()) {
         if (c.tabIndex >= 0) order.push_back(c.id);
     }
-    std::sort(order.begin(), order.end(), [](ControlId a, ControlId b) {
-        return control(a).tabIndex < control(b).tabIndex;
-    });
+    std::sort(order.begin(), order.end(),
+              [](ControlId a, ControlId b) { return control(a).tabIndex < control(b).tabIndex; });
     return order;
 }
 

@@ -76,8 +76,8 @@ struct TwipsRect {
 };
 
 struct FontSpec {
-    const char* face;        // nullptr: the control uses the system's font
-    int hundredthsOfPoint;   // 975 for 9.75 pt
+    const char* face;       // nullptr: the control uses the system's font
+    int hundredthsOfPoint;  // 975 for 9.75 pt
     bool bold;
     bool italic;
 };

@@ -37,8 +37,8 @@ constexpr TickColours kDisabledTick{layout::Rgb{0x808080}, layout::Rgb{0xE8E8E8}
 
 }  // namespace
 
-void drawCheckBox(const DRAWITEMSTRUCT& item, const layout::Control& spec, bool ticked,
-                  HFONT font, int dpi) {
+void drawCheckBox(const DRAWITEMSTRUCT& item, const layout::Control& spec, bool ticked, HFONT font,
+                  int dpi) {
     const HDC dc = item.hDC;
     const RECT& face = item.rcItem;
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;

@@ -57,8 +57,8 @@ void drawGraphicalButton(const DRAWITEMSTRUCT& item, const layout::Control& spec
     RECT text{face.left + shift, contentTop + pictureSize + gap, face.right + shift,
               contentTop + pictureSize + gap + textHeight};
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, toColorRef(disabled ? kDisabledText
-                                           : spec.fore.value_or(layout::Rgb{0x000000})));
+    ::SetTextColor(
+        dc, toColorRef(disabled ? kDisabledText : spec.fore.value_or(layout::Rgb{0x000000})));
     ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
                 DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
 

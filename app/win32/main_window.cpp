@@ -57,21 +57,19 @@ HCURSOR loadOwnCursor(int id, const wchar_t* systemFallback) {
 }  // namespace
 
 MainWindow::MainWindow(PlatformOps& platform, MainWindowOptions options)
-    : options_(options),
-      form_(*this, platform),
-      list_(layout::control(ControlId::List1)) {
+    : options_(options), form_(*this, platform), list_(layout::control(ControlId::List1)) {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     if (!::GetClassInfoExW(instance, kClassName, &windowClass)) {
         windowClass.lpfnWndProc = windowProc;
         windowClass.hInstance = instance;
-        windowClass.hIcon = static_cast<HICON>(
-            ::LoadImageW(instance, MAKEINTRESOURCEW(IDI_SPEEDRAIL), IMAGE_ICON, 0, 0,
-                         LR_DEFAULTSIZE | LR_SHARED));
+        windowClass.hIcon =
+            static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_SPEEDRAIL), IMAGE_ICON,
+                                            0, 0, LR_DEFAULTSIZE | LR_SHARED));
         windowClass.hIconSm = static_cast<HICON>(::LoadImageW(
-            instance, MAKEINTRESOURCEW(IDI_SPEEDRAIL), IMAGE_ICON,
-            ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+            instance, MAKEINTRESOURCEW(IDI_SPEEDRAIL), IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+            ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
         windowClass.lpszClassName = kClassName;
         if (!::RegisterClassExW(&windowClass)) {
             throw std::runtime_error("cannot register the main window's class");
@@ -84,8 +82,7 @@ MainWindow::MainWindow(PlatformOps& platform, MainWindowOptions options)
     look_.status = layout::control(ControlId::Label4).caption;
     for (const layout::Control& control : layout::controls()) {
         if (control.back && layout::hasOwnWindow(control.id)) {
-            backBrushes_[indexOf(control.id)].reset(
-                ::CreateSolidBrush(toColorRef(*control.back)));
+            backBrushes_[indexOf(control.id)].reset(::CreateSolidBrush(toColorRef(*control.back)));
         }
     }
 
@@ -102,8 +99,7 @@ MainWindow::~MainWindow() {
 // ---------------------------------------------------------------------------
 // The window procedure.
 
-LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam,
-                                        LPARAM lParam) {
+LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     MainWindow* self = nullptr;
     if (message == WM_NCCREATE) {
         self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -351,7 +347,8 @@ void MainWindow::onDrawItem(const DRAWITEMSTRUCT& item) {
     if (id == ControlId::List1) {
         list_.draw(item);
     } else if (layout::control(id).kind == ControlKind::CheckBox) {
-        const auto box = static_cast<std::size_t>(static_cast<int>(id) - static_cast<int>(ControlId::Check1));
+        const auto box =
+            static_cast<std::size_t>(static_cast<int>(id) - static_cast<int>(ControlId::Check1));
         drawCheckBox(item, layout::control(id), boxValues_[box] == 1, fonts_[indexOf(id)].get(),
                      look_.dpi);
     } else if (item.CtlType == ODT_BUTTON) {
@@ -373,29 +370,63 @@ void MainWindow::onCommand(int controlId, int notification) {
     // A double click on a button counts as two clicks.
     if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED) return;
     switch (static_cast<ControlId>(index)) {
-        case ControlId::Command1: form_.Command1_Click(); break;
-        case ControlId::Command4: form_.Command4_Click(); break;
-        case ControlId::Command5: form_.Command5_Click(); break;
-        case ControlId::Check1: form_.ToggleBox(Box::Check1); break;
-        case ControlId::Check2: form_.ToggleBox(Box::Check2); break;
-        case ControlId::Check3: form_.ToggleBox(Box::Check3); break;
-        case ControlId::Check4: form_.ToggleBox(Box::Check4); break;
-        case ControlId::Check5: form_.ToggleBox(Box::Check5); break;
-        default: break;
+        case ControlId::Command1:
+            form_.Command1_Click();
+            break;
+        case ControlId::Command4:
+            form_.Command4_Click();
+            break;
+        case ControlId::Command5:
+            form_.Command5_Click();
+            break;
+        case ControlId::Check1:
+            form_.ToggleBox(Box::Check1);
+            break;
+        case ControlId::Check2:
+            form_.ToggleBox(Box::Check2);
+            break;
+        case ControlId::Check3:
+            form_.ToggleBox(Box::Check3);
+            break;
+        case ControlId::Check4:
+            form_.ToggleBox(Box::Check4);
+            break;
+        case ControlId::Check5:
+            form_.ToggleBox(Box::Check5);
+            break;
+        default:
+            break;
     }
 }
 
 void MainWindow::runClick(ControlId id) {
     switch (id) {
-        case ControlId::Image1: form_.Image1_Click(); break;
-        case ControlId::Image2: form_.Image2_Click(); break;
-        case ControlId::Image3: form_.Image3_Click(); break;
-        case ControlId::Image5: form_.Image5_Click(); break;
-        case ControlId::Image6: form_.Image6_Click(); break;
-        case ControlId::Image7: form_.Image7_Click(); break;
-        case ControlId::Image8: form_.Image8_Click(); break;
-        case ControlId::Label2: form_.Label2_Click(); break;
-        default: break;  // labels, Image4 and shapes have no click of their own
+        case ControlId::Image1:
+            form_.Image1_Click();
+            break;
+        case ControlId::Image2:
+            form_.Image2_Click();
+            break;
+        case ControlId::Image3:
+            form_.Image3_Click();
+            break;
+        case ControlId::Image5:
+            form_.Image5_Click();
+            break;
+        case ControlId::Image6:
+            form_.Image6_Click();
+            break;
+        case ControlId::Image7:
+            form_.Image7_Click();
+            break;
+        case ControlId::Image8:
+            form_.Image8_Click();
+            break;
+        case ControlId::Label2:
+            form_.Label2_Click();
+            break;
+        default:
+            break;  // labels, Image4 and shapes have no click of their own
     }
 }
 
@@ -417,9 +448,12 @@ void MainWindow::onButtonUp(POINT client) {
 
 HCURSOR MainWindow::cursorFor(layout::PointerStyle style) const {
     switch (style) {
-        case layout::PointerStyle::Custom: return handCursor_.get();
-        case layout::PointerStyle::Help: return ::LoadCursorW(nullptr, IDC_HELP);
-        case layout::PointerStyle::Default: break;
+        case layout::PointerStyle::Custom:
+            return handCursor_.get();
+        case layout::PointerStyle::Help:
+            return ::LoadCursorW(nullptr, IDC_HELP);
+        case layout::PointerStyle::Default:
+            break;
     }
     return ::LoadCursorW(nullptr, IDC_ARROW);
 }
@@ -476,9 +510,8 @@ void MainWindow::onDpiChanged(int dpi, const RECT& suggested) {
     buildFonts();
     applyFonts();
     placeChildren();
-    ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top,
-                   suggested.right - suggested.left, suggested.bottom - suggested.top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     fitClientArea(suggested.left, suggested.top, true);
     ::RedrawWindow(hwnd_, nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);

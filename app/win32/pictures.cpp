@@ -15,8 +15,8 @@ ComPtr<IWICBitmapSource> decodeFirstFrame(IWICImagingFactory* factory, const voi
     IWICStream* rawStream = nullptr;
     if (FAILED(factory->CreateStream(&rawStream))) return {};
     const ComPtr<IWICStream> stream(rawStream);
-    if (FAILED(stream.get()->InitializeFromMemory(
-            static_cast<BYTE*>(const_cast<void*>(bytes)), size))) {
+    if (FAILED(stream.get()->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(bytes)),
+                                                  size))) {
         return {};
     }
     IWICBitmapDecoder* rawDecoder = nullptr;

@@ -184,8 +184,8 @@ LRESULT ServiceListBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM 
         case WM_LBUTTONDBLCLK:
             // A click on a tick box toggles that entry; the list box then
             // moves its caret there as for any click.
-            onButtonDown(POINT{static_cast<short>(LOWORD(lParam)),
-                               static_cast<short>(HIWORD(lParam))});
+            onButtonDown(
+                POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
             break;
         case WM_KEYDOWN:
             if (wParam == VK_SPACE) {

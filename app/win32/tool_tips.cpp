@@ -11,8 +11,8 @@ namespace speedrail::win32 {
 bool ToolTips::create(HWND owner) {
     owner_ = owner;
     tips_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                               ::GetModuleHandleW(nullptr), nullptr);
     return tips_ != nullptr;
 }
@@ -53,9 +53,7 @@ std::optional<std::string> ToolTips::windowToolText(HWND control) const {
     return text(tool(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(control)));
 }
 
-std::optional<std::string> ToolTips::areaToolText(UINT_PTR id) const {
-    return text(tool(0, id));
-}
+std::optional<std::string> ToolTips::areaToolText(UINT_PTR id) const { return text(tool(0, id)); }
 
 std::optional<std::string> ToolTips::text(TTTOOLINFOW info) const {
     if (!::SendMessageW(tips_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info))) return {};

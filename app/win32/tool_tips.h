@@ -4,7 +4,7 @@
 #pragma once
 
 #include <windows.h>
-
+// commctrl.h builds on the types windows.h declares.
 #include <commctrl.h>
 
 #include <optional>

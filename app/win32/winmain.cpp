@@ -1,6 +1,6 @@
 // The program: the main window on the real platform, run until it closes.
 #include <windows.h>
-
+// These build on the types windows.h declares.
 #include <commctrl.h>
 #include <ole2.h>
 

@@ -78,11 +78,10 @@ TEST(LayoutFocus, BoxesJoinTheCycleOnceEnabled) {
 
 TEST(LayoutFocus, TabOrderCoversLabelsAndPlayerByTabIndex) {
     EXPECT_EQ(names(tabOrder()),
-              (std::vector<std::string>{"Command1", "Command2", "Command3", "Command4",
-                                        "Command5", "List1", "Label4", "Label1",
-                                        "WindowsMediaPlayer1", "Check1", "Label5", "Label6",
-                                        "Label7", "Label2", "Check3", "Check2", "Check4",
-                                        "Check5"}));
+              (std::vector<std::string>{"Command1", "Command2", "Command3", "Command4", "Command5",
+                                        "List1", "Label4", "Label1", "WindowsMediaPlayer1",
+                                        "Check1", "Label5", "Label6", "Label7", "Label2", "Check3",
+                                        "Check2", "Check4", "Check5"}));
 }
 
 struct TwipsCase {
@@ -98,11 +97,11 @@ TEST_P(LayoutTwips, RoundsToTheNearestPixel) {
 
 INSTANTIATE_TEST_SUITE_P(
     Dpis, LayoutTwips,
-    ::testing::Values(TwipsCase{5670, 96, 378}, TwipsCase{5895, 96, 393},
-                      TwipsCase{-45, 96, -3}, TwipsCase{5670, 120, 473},  // 472.5 rounds up
-                      TwipsCase{5895, 120, 491},                          // 491.25
-                      TwipsCase{195, 120, 16},                            // 16.25
-                      TwipsCase{-30, 120, -3},                            // -2.5 away from 0
+    ::testing::Values(TwipsCase{5670, 96, 378}, TwipsCase{5895, 96, 393}, TwipsCase{-45, 96, -3},
+                      TwipsCase{5670, 120, 473},                             // 472.5 rounds up
+                      TwipsCase{5895, 120, 491},                             // 491.25
+                      TwipsCase{195, 120, 16},                               // 16.25
+                      TwipsCase{-30, 120, -3},                               // -2.5 away from 0
                       TwipsCase{5670, 144, 567}, TwipsCase{5895, 144, 590},  // 589.5
                       TwipsCase{-45, 144, -5},                               // -4.5
                       TwipsCase{7, 96, 0}, TwipsCase{8, 96, 1}, TwipsCase{0, 144, 0}));

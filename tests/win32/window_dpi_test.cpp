@@ -18,11 +18,12 @@ struct DpiCase {
 
 void PrintTo(const DpiCase& c, std::ostream* out) { *out << c.dpi << " dpi"; }
 
-const DpiCase kAt96{96, {378, 393}, {9, 78, 124, 123}, {8, 268, 370, 366}, {13, 221, 365, 241}, -12};
-const DpiCase kAt120{120, {473, 491}, {11, 98, 155, 154}, {10, 335, 463, 458},
-                     {16, 276, 456, 301}, -15};
-const DpiCase kAt144{144, {567, 590}, {14, 117, 186, 185}, {12, 402, 555, 549},
-                     {20, 332, 548, 362}, -18};
+const DpiCase kAt96{96, {378, 393}, {9, 78, 124, 123}, {8, 268, 370, 366}, {13, 221, 365, 241},
+                    -12};
+const DpiCase kAt120{120, {473, 491}, {11, 98, 155, 154}, {10, 335, 463, 458}, {16, 276, 456, 301},
+                     -15};
+const DpiCase kAt144{144, {567, 590}, {14, 117, 186, 185}, {12, 402, 555, 549}, {20, 332, 548, 362},
+                     -18};
 
 void expectLayout(const MainWindow& window, const DpiCase& c) {
     EXPECT_EQ(window.dpi(), c.dpi);
@@ -35,8 +36,8 @@ void expectLayout(const MainWindow& window, const DpiCase& c) {
         ::GetWindowRect(window.controlWindow(id), &r);
         ::MapWindowPoints(nullptr, window.hwnd(), reinterpret_cast<POINT*>(&r), 2);
         EXPECT_TRUE(::EqualRect(&r, &expected))
-            << layout::control(id).name << " at " << c.dpi << ": " << r.left << "," << r.top
-            << "," << r.right << "," << r.bottom;
+            << layout::control(id).name << " at " << c.dpi << ": " << r.left << "," << r.top << ","
+            << r.right << "," << r.bottom;
     };
     expectRect(ControlId::Command1, c.command1);
     expectRect(ControlId::List1, c.list1);
@@ -55,8 +56,8 @@ TEST_P(WindowDpiTest, ClientAreaControlsAndFontsScale) {
     open(c.dpi);
     expectLayout(*window, c);
     // Rows grow with the font, so the tick boxes stay clickable.
-    const auto rowHeight = ::SendMessageW(window->controlWindow(ControlId::List1),
-                                          LB_GETITEMHEIGHT, 0, 0);
+    const auto rowHeight =
+        ::SendMessageW(window->controlWindow(ControlId::List1), LB_GETITEMHEIGHT, 0, 0);
     EXPECT_GE(rowHeight, -c.listFontHeight);
     // The logo text still reaches Image6 alone.
     clickForm(centreOf(ControlId::Label1));
@@ -75,8 +76,8 @@ TEST_F(WindowTest, DpiChangeRelaysTheWindowOut) {
         ::GetWindowRect(window->hwnd(), &suggested);
         suggested.right = suggested.left + next->client.cx + 20;
         suggested.bottom = suggested.top + next->client.cy + 40;
-        ::SendMessageW(window->hwnd(), 0x02E0 /* WM_DPICHANGED */,
-                       MAKEWPARAM(next->dpi, next->dpi), reinterpret_cast<LPARAM>(&suggested));
+        ::SendMessageW(window->hwnd(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(next->dpi, next->dpi),
+                       reinterpret_cast<LPARAM>(&suggested));
         RECT placed{};
         ::GetWindowRect(window->hwnd(), &placed);
         EXPECT_EQ(placed.left, suggested.left);

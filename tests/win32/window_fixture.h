@@ -3,9 +3,8 @@
 // the messages the mouse and keyboard send.
 #pragma once
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <memory>
 

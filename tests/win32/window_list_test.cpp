@@ -21,7 +21,8 @@ protected:
     }
     std::vector<bool> ticks() const {
         std::vector<bool> out;
-        for (std::int16_t i = 0; i < window->listCount(); ++i) out.push_back(window->listSelected(i));
+        for (std::int16_t i = 0; i < window->listCount(); ++i)
+            out.push_back(window->listSelected(i));
         return out;
     }
     HWND list() const { return window->controlWindow(ControlId::List1); }
@@ -96,7 +97,8 @@ TEST_F(WindowListTest, RowCountCatchesUpAtTheNextMessageLoopTurn) {
 
 TEST_F(WindowListTest, HoldsTheFullSixteenBitRange) {
     open();
-    for (int i = 0; i < ServiceList::kMaxEntries; ++i) window->listAppend("Svc" + std::to_string(i));
+    for (int i = 0; i < ServiceList::kMaxEntries; ++i)
+        window->listAppend("Svc" + std::to_string(i));
     window->listAppend("one too many");
     window->repaintList();
     EXPECT_EQ(window->listCount(), ServiceList::kMaxEntries);
@@ -149,12 +151,12 @@ TEST_P(WindowBoxClickTest, ClickTurnsTheBoxOverAndRunsItsHandler) {
 
 INSTANTIATE_TEST_SUITE_P(
     Boxes, WindowBoxClickTest,
-    ::testing::Values(
-        BoxClickCase{Box::Check1, ControlId::Check1, {false, true, true, true, true}},
-        BoxClickCase{Box::Check2, ControlId::Check2, {true, false, true, true, true}},
-        BoxClickCase{Box::Check3, ControlId::Check3, {true, true, false, true, true}},
-        BoxClickCase{Box::Check4, ControlId::Check4, {true, true, true, false, true}},
-        BoxClickCase{Box::Check5, ControlId::Check5, {false, false, false, false, false}}));
+    ::testing::Values(BoxClickCase{Box::Check1, ControlId::Check1, {false, true, true, true, true}},
+                      BoxClickCase{Box::Check2, ControlId::Check2, {true, false, true, true, true}},
+                      BoxClickCase{Box::Check3, ControlId::Check3, {true, true, false, true, true}},
+                      BoxClickCase{Box::Check4, ControlId::Check4, {true, true, true, false, true}},
+                      BoxClickCase{
+                          Box::Check5, ControlId::Check5, {false, false, false, false, false}}));
 
 TEST_F(WindowListTest, SpaceOnAFocusedBoxClicksIt) {
     open(96, /*show=*/true);
