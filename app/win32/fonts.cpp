@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstring>
-#include <cwchar>
 
 #include "app/win32/gdi_scope.h"
 #include "platform/win32/wide_text.h"
@@ -63,8 +62,9 @@ int CALLBACK noteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
 bool faceInstalled(HDC dc, const wchar_t* face) {
     LOGFONTW wanted{};
     wanted.lfCharSet = DEFAULT_CHARSET;
-    if (std::wcslen(face) >= LF_FACESIZE) return false;
-    std::wcscpy(wanted.lfFaceName, face);
+    const std::wstring name(face);
+    if (name.size() >= LF_FACESIZE) return false;
+    name.copy(wanted.lfFaceName, name.size());
     bool found = false;
     ::EnumFontFamiliesExW(dc, &wanted, noteFound, reinterpret_cast<LPARAM>(&found), 0);
     return found;
@@ -105,7 +105,7 @@ UniqueFont createFont(const layout::FontSpec& spec, FontFaces& faces, int dpi) {
     font.lfOutPrecision = OUT_TT_PRECIS;
     font.lfQuality = CLEARTYPE_QUALITY;
     font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    ::wcsncpy(font.lfFaceName, face.face.c_str(), LF_FACESIZE - 1);
+    face.face.copy(font.lfFaceName, LF_FACESIZE - 1);  // lfFaceName stays terminated
     return UniqueFont(::CreateFontIndirectW(&font));
 }
 

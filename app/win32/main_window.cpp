@@ -169,6 +169,8 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETFOCUS:
             onSetFocus();
             return 0;
+        case DM_GETDEFID:
+            return onGetDefaultId();
         case kSyncListMessage:
             list_.syncCount();
             return 0;
@@ -397,6 +399,14 @@ void MainWindow::onCommand(int controlId, int notification) {
         default:
             break;
     }
+}
+
+// Enter presses the run button that has the focus, as in a dialog: the
+// keyboard interface asks for the default button and clicks it.
+LRESULT MainWindow::onGetDefaultId() const {
+    const std::optional<ControlId> focused = controlOfWindow(::GetFocus());
+    if (!focused || !isGraphicalButton(layout::control(*focused))) return 0;
+    return MAKELRESULT(kFirstControlId + static_cast<int>(*focused), DC_HASDEFID);
 }
 
 void MainWindow::runClick(ControlId id) {

@@ -98,6 +98,7 @@ private:
     bool onCreate();
     void onPaint();
     void onCommand(int controlId, int notification);
+    LRESULT onGetDefaultId() const;
     LRESULT onControlColour(UINT message, HDC dc, HWND control);
     void onDrawItem(const DRAWITEMSTRUCT& item);
     void onMeasureItem(MEASUREITEMSTRUCT& item) const;

@@ -253,6 +253,19 @@ INSTANTIATE_TEST_SUITE_P(
                       ButtonCase{ControlId::Command4, callsOf<&Form1::Command4_Click>},
                       ButtonCase{ControlId::Command5, callsOf<&Form1::Command5_Click>}));
 
+TEST_F(WindowTest, EnterPressesTheFocusedRunButtonOnly) {
+    open(96, /*show=*/true);
+    const std::vector<std::string> stop = callsOf<&Form1::Command4_Click>(*window, platform);
+    ::SetFocus(window->controlWindow(ControlId::Command4));
+    pressKey(VK_RETURN);
+    EXPECT_EQ(platform.calls, stop);
+
+    platform.calls.clear();
+    ::SetFocus(window->controlWindow(ControlId::List1));
+    pressKey(VK_RETURN);
+    EXPECT_TRUE(platform.calls.empty());
+}
+
 TEST_F(WindowTest, LogoClickOpensTheBenchmarkSiteOnce) {
     open();
     clickForm(centreOf(ControlId::Label5));
