@@ -46,6 +46,24 @@ bool isGraphicalButton(const layout::Control& control) {
     return control.kind == ControlKind::CommandButton && control.picture != nullptr;
 }
 
+// Once per process; later windows find the class registered.
+void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    if (::GetClassInfoExW(instance, kClassName, &windowClass)) return;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = static_cast<HICON>(::LoadImageW(
+        instance, MAKEINTRESOURCEW(IDI_SPEEDRAIL), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    windowClass.hIconSm = static_cast<HICON>(
+        ::LoadImageW(instance, MAKEINTRESOURCEW(IDI_SPEEDRAIL), IMAGE_ICON,
+                     ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    windowClass.lpszClassName = kClassName;
+    if (!::RegisterClassExW(&windowClass)) {
+        throw std::runtime_error("cannot register the main window's class");
+    }
+}
+
 HCURSOR loadOwnCursor(int id, const wchar_t* systemFallback) {
     HCURSOR cursor = static_cast<HCURSOR>(::LoadImageW(
         ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
@@ -59,22 +77,7 @@ HCURSOR loadOwnCursor(int id, const wchar_t* systemFallback) {
 MainWindow::MainWindow(PlatformOps& platform, MainWindowOptions options)
     : options_(options), form_(*this, platform), list_(layout::control(ControlId::List1)) {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    if (!::GetClassInfoExW(instance, kClassName, &windowClass)) {
-        windowClass.lpfnWndProc = windowProc;
-        windowClass.hInstance = instance;
-        windowClass.hIcon =
-            static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_SPEEDRAIL), IMAGE_ICON,
-                                            0, 0, LR_DEFAULTSIZE | LR_SHARED));
-        windowClass.hIconSm = static_cast<HICON>(::LoadImageW(
-            instance, MAKEINTRESOURCEW(IDI_SPEEDRAIL), IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
-            ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-        windowClass.lpszClassName = kClassName;
-        if (!::RegisterClassExW(&windowClass)) {
-            throw std::runtime_error("cannot register the main window's class");
-        }
-    }
+    registerWindowClass(instance, windowProc);
 
     busyCursor_.reset(loadOwnCursor(IDC_BUSY, IDC_WAIT));
     handCursor_.reset(loadOwnCursor(IDC_HAND, kSystemHand));
@@ -118,7 +121,8 @@ LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam
     } catch (...) {
         ::OutputDebugStringA("SpeeDRaiL: unknown error in an event handler");
     }
-    return 0;
+    // A window whose controls could not all be made is not created.
+    return message == WM_CREATE ? -1 : 0;
 }
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -178,12 +182,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             onDestroy();
             return 0;
         case WM_NCDESTROY:
-            ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-            children_.fill(nullptr);
-            {
-                const HWND window = std::exchange(hwnd_, nullptr);
-                return ::DefWindowProcW(window, message, wParam, lParam);
-            }
+            return onNcDestroy(wParam, lParam);
         default:
             break;
     }
@@ -552,6 +551,14 @@ void MainWindow::onSetFocus() {
 
 void MainWindow::onDestroy() {
     if (options_.endProgramOnClose) ::PostQuitMessage(0);
+}
+
+// The last message: the window lets go of this object.
+LRESULT MainWindow::onNcDestroy(WPARAM wParam, LPARAM lParam) {
+    ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    children_.fill(nullptr);
+    const HWND window = std::exchange(hwnd_, nullptr);
+    return ::DefWindowProcW(window, WM_NCDESTROY, wParam, lParam);
 }
 
 // ---------------------------------------------------------------------------

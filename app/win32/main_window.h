@@ -109,6 +109,7 @@ private:
     bool onActivate(bool active, bool minimized);
     void onSetFocus();
     void onDestroy();
+    LRESULT onNcDestroy(WPARAM wParam, LPARAM lParam);
 
     void createChildren();
     void createToolTips();
