@@ -35,6 +35,16 @@ constexpr TickColours kPressedTick{layout::Rgb{0x202020}, layout::Rgb{0xD8D8D8},
 constexpr TickColours kDisabledTick{layout::Rgb{0x808080}, layout::Rgb{0xE8E8E8},
                                     layout::Rgb{0x808080}};
 
+// A dotted frame in the caption's colour. The system's focus rectangle
+// inverts what lies under it, which leaves it invisible on mid grey.
+void drawFocusFrame(HDC dc, const RECT& frame, COLORREF colour) {
+    const LOGBRUSH brush{BS_SOLID, colour, 0};
+    const UniquePen pen(::ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &brush, 0, nullptr));
+    const SelectedObject selectedPen(dc, pen.get());
+    const SelectedObject selectedBrush(dc, ::GetStockObject(NULL_BRUSH));
+    ::Rectangle(dc, frame.left, frame.top, frame.right, frame.bottom);
+}
+
 }  // namespace
 
 void drawCheckBox(const DRAWITEMSTRUCT& item, const layout::Control& spec, bool ticked, HFONT font,
@@ -71,9 +81,7 @@ void drawCheckBox(const DRAWITEMSTRUCT& item, const layout::Control& spec, bool 
                     format | DT_CALCRECT);
         RECT focus{text.left - 1, face.top + 1, std::min(measured.right + 1, face.right),
                    face.bottom - 1};
-        ::SetTextColor(dc, RGB(0, 0, 0));
-        ::SetBkColor(dc, RGB(255, 255, 255));
-        ::DrawFocusRect(dc, &focus);
+        drawFocusFrame(dc, focus, toColorRef(disabled ? midway(fore, back) : fore));
     }
 }
 
