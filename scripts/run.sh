@@ -20,10 +20,10 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   wait_window() { for _ in $(seq 300); do id=$(xdotool search --name "$1" 2>/dev/null | head -1); [ -n "$id" ] && { echo "$id"; return 0; }; sleep 0.1; done; return 1; }
   if box=$(wait_window "^Información - SpeeDRaiL$"); then xdotool key --window "$box" Return; fi
   main=$(wait_window "^SpeeDRaiL > Ejecute como Admin") || { echo "the main window did not appear" >&2; exit 1; }
-  # Capture once the window has painted more than its black background.
-  for _ in $(seq 50); do
+  # Capture once the form itself has painted: the status line is then lit.
+  for _ in $(seq 100); do
     import -window "$main" "$1" 2>/dev/null &&
-      awk "BEGIN{exit !($(convert "$1" -format "%[fx:mean]" info:) > 0.05)}" && break
+      [ "$(convert "$1" -format "%[fx:p{40,254}.b < 0.2 && p{40,254}.g > 0.5]" info:)" = 1 ] && break
     sleep 0.1
   done
   wineserver -k; wait "$program" 2>/dev/null || true
