@@ -14,9 +14,8 @@ log "native tests"
 (cd "$NATIVE_BUILD" && ctest --output-on-failure -j "$JOBS") || status=1
 
 log "Win32 tests under Wine"
-# One wineserver for the whole run instead of one per test process.
-wineserver -p 60
-(cd "$CROSS_BUILD" && with_display ctest --output-on-failure) || status=1
+(cd "$CROSS_BUILD" && with_display "$ROOT/scripts/in-wine-session.sh" ctest --output-on-failure) ||
+  status=1
 wineserver -k 2>/dev/null || true
 
 if [ "$status" -ne 0 ]; then log "FAILED"; else log "all tests passed"; fi
