@@ -10,6 +10,9 @@ export WINEPREFIX=$BUILD/wineprefix
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko install dialogs in the test prefix.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# Where the prefix's own tools live (the wmic forwarder), ahead of the system's.
+WINE_TOOLS='C:\speedrail-tools'
+export WINEPATH=$WINE_TOOLS
 JOBS=$(nproc)
 
 log() { printf '== %s\n' "$*" >&2; }
@@ -56,7 +59,6 @@ ensure_wine_prefix() {
   local tools="$WINEPREFIX/drive_c/speedrail-tools"
   mkdir -p "$tools"
   cp "$ROOT/scripts/wine/wmic.cmd" "$tools/wmic.cmd"
-  export WINEPATH='C:\speedrail-tools'
 }
 
 # Runs the rest of the command on $DISPLAY, or on a virtual display.

@@ -16,7 +16,6 @@ log "native tests"
 log "Win32 tests under Wine"
 (cd "$CROSS_BUILD" && with_display "$ROOT/scripts/in-wine-session.sh" ctest --output-on-failure) ||
   status=1
-wineserver -k 2>/dev/null || true
 
 if [ "$status" -ne 0 ]; then log "FAILED"; else log "all tests passed"; fi
 exit "$status"

@@ -4,6 +4,8 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include <exception>
+
 #include "app/win32/main_window.h"
 #include "platform/win32/win32_platform.h"
 
@@ -35,13 +37,7 @@ int runMessageLoop(speedrail::win32::MainWindow& window) {
     return static_cast<int>(message.wParam);
 }
 
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
-    const OleSession ole;
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&controls);
-
+int run(int showCommand) {
     speedrail::win32::Win32Platform platform;
     speedrail::win32::MainWindowOptions options;
     options.endProgramOnClose = true;
@@ -53,4 +49,20 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     window.form().Form_Load();
     window.show(showCommand);
     return runMessageLoop(window);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+    const OleSession ole;
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    try {
+        return run(showCommand);
+    } catch (const std::exception&) {
+        // Only the window's creation can fail here: say so instead of crashing.
+        ::MessageBoxW(nullptr, L"No se ha podido crear la ventana de SpeeDRaiL.",
+                      L"Información - SpeeDRaiL", MB_ICONERROR | MB_OK);
+        return 1;
+    }
 }

@@ -16,9 +16,13 @@ const wchar_t* optionalText(const std::wstring& text) {
 }
 }  // namespace
 
+// While the main window is still hidden (the start-up warning) the box has
+// no owner, so that it gets a taskbar button of its own and cannot be lost
+// behind other windows.
 std::int32_t Win32Platform::messageBox(const std::string& text, std::int32_t style,
                                        const std::string& title) {
-    return ::MessageBoxW(owner_, toWide(text).c_str(), toWide(title).c_str(),
+    const HWND owner = owner_ && ::IsWindowVisible(owner_) ? owner_ : nullptr;
+    return ::MessageBoxW(owner, toWide(text).c_str(), toWide(title).c_str(),
                          static_cast<UINT>(style));
 }
 
