@@ -70,10 +70,6 @@ void Picture::draw(HDC dc, int x, int y, int width, int height) const {
 }
 
 PictureDecoder::PictureDecoder() {
-    const HRESULT init = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    // S_OK and S_FALSE each take a reference to give back; a thread already
-    // in another apartment (RPC_E_CHANGED_MODE) can use WIC as it is.
-    uninitialize_ = SUCCEEDED(init);
     IWICImagingFactory* factory = nullptr;
     if (SUCCEEDED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                      IID_IWICImagingFactory, reinterpret_cast<void**>(&factory)))) {
@@ -81,10 +77,8 @@ PictureDecoder::PictureDecoder() {
     }
 }
 
-PictureDecoder::~PictureDecoder() {
-    factory_.reset();  // before COM goes
-    if (uninitialize_) ::CoUninitialize();
-}
+// Defined here, where the factory's type is complete.
+PictureDecoder::~PictureDecoder() = default;
 
 std::optional<Picture> PictureDecoder::load(HMODULE module, int id) {
     if (!factory_) return {};

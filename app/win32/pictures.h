@@ -7,6 +7,7 @@
 
 #include <optional>
 
+#include "platform/win32/com_apartment.h"
 #include "platform/win32/unique_handle.h"
 
 struct IWICImagingFactory;
@@ -43,7 +44,7 @@ public:
     std::optional<Picture> load(HMODULE module, int id);
 
 private:
-    bool uninitialize_ = false;
+    ComApartment apartment_;  // outlives the factory below
     ComPtr<IWICImagingFactory> factory_;
 };
 

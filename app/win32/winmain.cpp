@@ -2,7 +2,6 @@
 #include <windows.h>
 // These build on the types windows.h declares.
 #include <commctrl.h>
-#include <ole2.h>
 
 #include <exception>
 
@@ -10,21 +9,6 @@
 #include "platform/win32/win32_platform.h"
 
 namespace {
-
-// OLE on the window's thread for as long as the program runs: the media
-// player control and the picture decoder are COM objects.
-class OleSession {
-public:
-    OleSession() : result_(::OleInitialize(nullptr)) {}
-    ~OleSession() {
-        if (SUCCEEDED(result_)) ::OleUninitialize();
-    }
-    OleSession(const OleSession&) = delete;
-    OleSession& operator=(const OleSession&) = delete;
-
-private:
-    HRESULT result_;
-};
 
 int runMessageLoop(speedrail::win32::MainWindow& window) {
     MSG message{};
@@ -54,7 +38,6 @@ int run(int showCommand) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
-    const OleSession ole;
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&controls);
     try {

@@ -1,5 +1,7 @@
 #include "tests/support/recording_platform.h"
 
+#include "services/utf8.h"
+
 namespace speedrail::testing {
 namespace {
 
@@ -96,16 +98,9 @@ std::unique_ptr<DirectorySearch> RecordingPlatform::findNormalFiles(const std::s
 }
 
 std::string RecordingPlatform::systemCodePageToUtf8(const std::string& bytes) {
-    // The tests' code page is Latin-1.
+    // The tests' code page is Latin-1: each byte is the code point.
     std::string utf8;
-    for (const unsigned char byte : bytes) {
-        if (byte < 0x80) {
-            utf8 += static_cast<char>(byte);
-        } else {
-            utf8 += static_cast<char>(0xC0 | (byte >> 6));
-            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
+    for (const unsigned char byte : bytes) appendUtf8(utf8, byte);
     return utf8;
 }
 

@@ -2,20 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "services/utf8.h"
+
 namespace speedrail {
 namespace {
 
 std::string latin1ToUtf8(const std::string& bytes) {
-    std::string out;
-    for (const unsigned char b : bytes) {
-        if (b < 0x80) {
-            out += static_cast<char>(b);
-        } else {
-            out += static_cast<char>(0xC0 | (b >> 6));
-            out += static_cast<char>(0x80 | (b & 0x3F));
-        }
-    }
-    return out;
+    std::string utf8;
+    for (const unsigned char byte : bytes) appendUtf8(utf8, byte);
+    return utf8;
 }
 
 std::string utf16le(const std::u16string& text, bool mark = true) {
