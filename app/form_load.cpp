@@ -2,8 +2,8 @@
 #include "app/form1.h"
 #include "app/messages.h"
 #include "app/music.h"
-#include "app/try_step.h"
-#include "services/spinner.h"
+#include "base/spinner.h"
+#include "base/try_step.h"
 
 namespace speedrail {
 namespace {

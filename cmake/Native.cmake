@@ -8,6 +8,10 @@ target_compile_options(unit_tests PRIVATE ${SPEEDRAIL_WARNINGS})
 include(GoogleTest)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
 
+add_test(NAME layers
+         COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}
+                 -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/CheckLayers.cmake)
+
 # libFuzzer needs clang; the target is skipped with other compilers.
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
   file(GLOB SPEEDRAIL_FUZZ_SOURCES CONFIGURE_DEPENDS tests/fuzz/*.cpp)

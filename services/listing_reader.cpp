@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "services/utf8.h"
+#include "base/utf8.h"
 
 namespace speedrail {
 namespace {

@@ -1,7 +1,7 @@
 // The resume run: two start commands for every listed entry, ticked or not,
 // a pause between the passes, then the count.
 #include "app/form1.h"
-#include "app/number_text.h"
+#include "base/number_text.h"
 #include "services/command_line.h"
 #include "services/service_pass.h"
 
@@ -21,9 +21,7 @@ void Form1::Command5_Click() {
     tryStep([&] { platform_.sleep(3000); });
     const std::int16_t resumed =
         runServicePass(window_, spinner, " > Reanudando servicios ", startEntry);
-    tryStep([&] {
-        window_.setStatus(" > Reanudados " + plainDigits(resumed) + " servicios ");
-    });
+    tryStep([&] { window_.setStatus(" > Reanudados " + plainDigits(resumed) + " servicios "); });
     window_.setPointer(Pointer::Default);
 }
 

@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "app/form1.h"
-#include "app/number_text.h"
-#include "app/try_step.h"
+#include "app/service_list.h"
+#include "base/number_text.h"
+#include "base/try_step.h"
 #include "services/listing_reader.h"
-#include "services/service_list.h"
 
 namespace speedrail {
 namespace {

@@ -4,17 +4,17 @@
 
 #include <string>
 
-#include "app/try_step.h"
 #include "app/window_ops.h"
+#include "base/spinner.h"
+#include "base/try_step.h"
 #include "platform/platform_ops.h"
-#include "services/spinner.h"
 
 namespace speedrail {
 
 // Returns the number of entries the pass walked.
 template <typename EntryAction>
 std::int16_t runServicePass(WindowOps& window, Spinner& spinner, const std::string& statusPrefix,
-                    EntryAction&& action) {
+                            EntryAction&& action) {
     std::int16_t count = 0;
     tryStep([&] { count = window.listCount(); });
     for (std::int16_t i = 0; i < count; ++i) {

@@ -2,7 +2,7 @@
 // entry, "sc stop" first and "net stop" after a pause, then the count.
 #include "app/form1.h"
 #include "app/messages.h"
-#include "app/number_text.h"
+#include "base/number_text.h"
 #include "services/command_line.h"
 #include "services/service_pass.h"
 

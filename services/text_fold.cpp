@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "services/utf8.h"
+#include "base/utf8.h"
 
 namespace speedrail {
 namespace {
@@ -19,11 +19,10 @@ std::uint32_t lowerCodePoint(std::uint32_t c) {
     if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 0x20;  // Greek
     if (c >= 0x400 && c <= 0x40F) return c + 0x50;                // Cyrillic
     if (c >= 0x410 && c <= 0x42F) return c + 0x20;
-    if (c == 0x212A) return 'k';  // Kelvin sign
-    if (c == 0x212B) return 0xE5; // Angstrom sign
+    if (c == 0x212A) return 'k';   // Kelvin sign
+    if (c == 0x212B) return 0xE5;  // Angstrom sign
     return c;
 }
-
 
 }  // namespace
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "app/layout.h"
-#include "services/service_list.h"
+#include "app/service_list.h"
 
 namespace speedrail::win32 {
 

@@ -3,9 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include "app/form1.h"
+#include "app/service_list.h"
 #include "services/categories.h"
 #include "services/listing_reader.h"
-#include "services/service_list.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/recording_window.h"
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "app/service_list.h"
 #include "app/win32/main_window.h"
-#include "services/service_list.h"
 #include "tests/support/recording_platform.h"
 
 namespace {

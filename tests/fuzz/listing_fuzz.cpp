@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "app/service_list.h"
 #include "services/listing_reader.h"
-#include "services/service_list.h"
 #include "services/text_fold.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

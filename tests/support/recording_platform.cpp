@@ -1,6 +1,6 @@
 #include "tests/support/recording_platform.h"
 
-#include "services/utf8.h"
+#include "base/utf8.h"
 
 namespace speedrail::testing {
 namespace {

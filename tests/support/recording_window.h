@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/service_list.h"
 #include "app/window_ops.h"
-#include "services/service_list.h"
 
 namespace speedrail::testing {
 

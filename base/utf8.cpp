@@ -1,4 +1,4 @@
-#include "services/utf8.h"
+#include "base/utf8.h"
 
 namespace speedrail {
 

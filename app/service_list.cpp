@@ -1,4 +1,4 @@
-#include "services/service_list.h"
+#include "app/service_list.h"
 
 #include <stdexcept>
 

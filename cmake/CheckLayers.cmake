@@ -1,0 +1,42 @@
+# Checks the folders' includes against the layers they stand on:
+#   base <- platform <- app <- services, shortcuts <- the win32 folders.
+# Each folder may include its own headers and those of the folders below it,
+# and the portable core includes no system header (no "<....h>" at all).
+# Run with: cmake -DSOURCE_DIR=<project root> -P CheckLayers.cmake
+cmake_minimum_required(VERSION 3.20)
+set(core_folders base platform app services shortcuts)
+set(may_include_base base)
+set(may_include_platform base platform)
+set(may_include_app base platform app)
+set(may_include_services base platform app services)
+set(may_include_shortcuts base platform app shortcuts)
+set(may_include_platform_win32 base platform platform/win32)
+set(may_include_app_win32 base platform app app/win32 platform/win32 res)
+
+set(violations "")
+foreach(folder ${core_folders} platform/win32 app/win32)
+  string(REPLACE "/" "_" key ${folder})
+  file(GLOB sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
+  foreach(source ${sources})
+    file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^[ \t]*#[ \t]*include")
+    foreach(line ${includes})
+      if(line MATCHES "\"([^\"]+)\"")
+        get_filename_component(included_folder ${CMAKE_MATCH_1} DIRECTORY)
+        if(included_folder STREQUAL "")
+          set(included_folder ${folder})
+        endif()
+        if(NOT included_folder IN_LIST may_include_${key})
+          list(APPEND violations "${source}: ${line}")
+        endif()
+      elseif(folder IN_LIST core_folders AND line MATCHES "<[^>]+\\.h>")
+        list(APPEND violations "${source}: ${line} (the core stays portable)")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(violations)
+  list(JOIN violations "\n  " report)
+  message(FATAL_ERROR "includes against the layers:\n  ${report}")
+endif()
+message(STATUS "every include follows the layers")
