@@ -9,12 +9,12 @@ namespace {
 using K = ControlKind;
 using P = PointerStyle;
 
-constexpr FontSpec kCalibri{"Calibri", 975, false, false};
-constexpr FontSpec kConsolas{"Consolas", 900, false, false};
-constexpr FontSpec kTahoma{"Tahoma", 825, false, false};
-constexpr FontSpec kRounded{"Arial Rounded MT Bold", 825, false, false};
-constexpr FontSpec kRoundedItalic{"Arial Rounded MT Bold", 825, false, true};
-constexpr FontSpec kNoFont{nullptr, 0, false, false};
+constexpr FontLook kCalibri{"Calibri", 975, false, false};
+constexpr FontLook kConsolas{"Consolas", 900, false, false};
+constexpr FontLook kTahoma{"Tahoma", 825, false, false};
+constexpr FontLook kRounded{"Arial Rounded MT Bold", 825, false, false};
+constexpr FontLook kRoundedItalic{"Arial Rounded MT Bold", 825, false, true};
+constexpr FontLook kNoFont{nullptr, 0, false, false};
 
 constexpr ShapeLook kNoShape{Rgb{0x000000}, 0, Rgb{0x000000}, FillStyle::Transparent};
 
@@ -143,9 +143,9 @@ static_assert(tableInIdOrder(), "the control table must list the controls in Con
 
 }  // namespace
 
-const FormSpec& form() {
-    static const FormSpec spec{"SpeeDRaiL > Ejecute como Admin...", 5670, 5895, Rgb{0x000000}};
-    return spec;
+const FormLayout& form() {
+    static const FormLayout window{"SpeeDRaiL > Ejecute como Admin...", 5670, 5895, Rgb{0x000000}};
+    return window;
 }
 
 const std::array<Control, kControlCount>& controls() { return kControls; }

@@ -75,7 +75,7 @@ struct TwipsRect {
     }
 };
 
-struct FontSpec {
+struct FontLook {
     const char* face;       // nullptr: the control uses the system's font
     int hundredthsOfPoint;  // 975 for 9.75 pt
     bool bold;
@@ -101,7 +101,7 @@ struct Control {
     TwipsRect rect;
     std::optional<Rgb> back;  // nothing: transparent or the system's colour
     std::optional<Rgb> fore;
-    FontSpec font;
+    FontLook font;
     PointerStyle pointer;
     int tabIndex;         // -1 for controls without one (pictures, shapes)
     const char* toolTip;  // UTF-8, exact with its blanks; nullptr for none
@@ -112,14 +112,14 @@ struct Control {
 };
 
 // The window itself.
-struct FormSpec {
+struct FormLayout {
     const char* caption;
     int clientWidth;   // twips
     int clientHeight;  // twips
     Rgb back;
 };
 
-const FormSpec& form();
+const FormLayout& form();
 
 // Every control, in ControlId order.
 const std::array<Control, kControlCount>& controls();

@@ -47,14 +47,14 @@ void drawFocusFrame(HDC dc, const RECT& frame, COLORREF colour) {
 
 }  // namespace
 
-void drawCheckBox(const DRAWITEMSTRUCT& item, const layout::Control& spec, bool ticked, HFONT font,
-                  int dpi) {
+void drawCheckBox(const DRAWITEMSTRUCT& item, const layout::Control& control, bool ticked,
+                  HFONT font, int dpi) {
     const HDC dc = item.hDC;
     const RECT& face = item.rcItem;
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    const layout::Rgb back = spec.back.value_or(layout::Rgb{0xF0F0F0});
-    const layout::Rgb fore = spec.fore.value_or(layout::Rgb{0x000000});
+    const layout::Rgb back = control.back.value_or(layout::Rgb{0xF0F0F0});
+    const layout::Rgb fore = control.fore.value_or(layout::Rgb{0x000000});
 
     ::SetBkColor(dc, toColorRef(back));
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &face, nullptr, 0, nullptr);
@@ -66,7 +66,7 @@ void drawCheckBox(const DRAWITEMSTRUCT& item, const layout::Control& spec, bool 
     const RECT tick{tickLeft, tickTop, tickLeft + size, tickTop + size};
     drawTickBox(dc, tick, ticked, disabled ? kDisabledTick : pressed ? kPressedTick : kEnabledTick);
 
-    const std::wstring caption = toWide(spec.caption);
+    const std::wstring caption = toWide(control.caption);
     RECT text{tick.right + scaleFrom96(kTickToCaption, dpi), face.top, face.right, face.bottom};
     const SelectedObject selected(dc, font);
     ::SetBkMode(dc, TRANSPARENT);

@@ -10,7 +10,7 @@
 
 namespace speedrail::win32 {
 
-void drawCheckBox(const DRAWITEMSTRUCT& item, const layout::Control& spec, bool ticked, HFONT font,
-                  int dpi);
+void drawCheckBox(const DRAWITEMSTRUCT& item, const layout::Control& control, bool ticked,
+                  HFONT font, int dpi);
 
 }  // namespace speedrail::win32

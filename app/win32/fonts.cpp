@@ -93,14 +93,14 @@ const ResolvedFace& FontFaces::resolve(const char* face) {
     return found->second;
 }
 
-UniqueFont createFont(const layout::FontSpec& spec, FontFaces& faces, int dpi) {
-    if (!spec.face) return UniqueFont();
-    const ResolvedFace& face = faces.resolve(spec.face);
+UniqueFont createFont(const layout::FontLook& look, FontFaces& faces, int dpi) {
+    if (!look.face) return UniqueFont();
+    const ResolvedFace& face = faces.resolve(look.face);
     LOGFONTW font{};
     // Negative: the character height, as point sizes are meant.
-    font.lfHeight = -::MulDiv(spec.hundredthsOfPoint, dpi, 7200);
-    font.lfWeight = (spec.bold || face.bold) ? FW_BOLD : FW_NORMAL;
-    font.lfItalic = spec.italic ? TRUE : FALSE;
+    font.lfHeight = -::MulDiv(look.hundredthsOfPoint, dpi, 7200);
+    font.lfWeight = (look.bold || face.bold) ? FW_BOLD : FW_NORMAL;
+    font.lfItalic = look.italic ? TRUE : FALSE;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfOutPrecision = OUT_TT_PRECIS;
     font.lfQuality = CLEARTYPE_QUALITY;

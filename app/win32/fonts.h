@@ -29,7 +29,7 @@ private:
     std::map<std::string, ResolvedFace> resolved_;
 };
 
-// The font `spec` at `dpi`: its size in points is kept whatever face is used.
-UniqueFont createFont(const layout::FontSpec& spec, FontFaces& faces, int dpi);
+// The font `look` at `dpi`: its size in points is kept whatever face is used.
+UniqueFont createFont(const layout::FontLook& look, FontFaces& faces, int dpi);
 
 }  // namespace speedrail::win32

@@ -20,7 +20,7 @@ constexpr layout::Rgb kDisabledText{0x808080};
 
 }  // namespace
 
-void drawGraphicalButton(const DRAWITEMSTRUCT& item, const layout::Control& spec,
+void drawGraphicalButton(const DRAWITEMSTRUCT& item, const layout::Control& control,
                          const Picture* picture, HFONT font, int dpi) {
     const HDC dc = item.hDC;
     RECT face = item.rcItem;
@@ -28,7 +28,7 @@ void drawGraphicalButton(const DRAWITEMSTRUCT& item, const layout::Control& spec
     const bool focused = (item.itemState & ODS_FOCUS) != 0;
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
 
-    ::SetBkColor(dc, toColorRef(spec.back.value_or(layout::Rgb{0xE0E0E0})));
+    ::SetBkColor(dc, toColorRef(control.back.value_or(layout::Rgb{0xE0E0E0})));
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &face, nullptr, 0, nullptr);
     // The focused button wears a dark outline, as the default button does.
     if (focused) {
@@ -39,7 +39,7 @@ void drawGraphicalButton(const DRAWITEMSTRUCT& item, const layout::Control& spec
 
     // The content moves one pixel right and down while the button is down.
     const int shift = pressed ? 1 : 0;
-    const std::wstring caption = toWide(spec.caption);
+    const std::wstring caption = toWide(control.caption);
     const SelectedObject selectedFont(dc, font);
     RECT measured{0, 0, face.right - face.left, 0};
     ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &measured,
@@ -58,7 +58,7 @@ void drawGraphicalButton(const DRAWITEMSTRUCT& item, const layout::Control& spec
               contentTop + pictureSize + gap + textHeight};
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(
-        dc, toColorRef(disabled ? kDisabledText : spec.fore.value_or(layout::Rgb{0x000000})));
+        dc, toColorRef(disabled ? kDisabledText : control.fore.value_or(layout::Rgb{0x000000})));
     ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
                 DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
 

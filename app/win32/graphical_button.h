@@ -10,7 +10,7 @@
 
 namespace speedrail::win32 {
 
-void drawGraphicalButton(const DRAWITEMSTRUCT& item, const layout::Control& spec,
+void drawGraphicalButton(const DRAWITEMSTRUCT& item, const layout::Control& control,
                          const Picture* picture, HFONT font, int dpi);
 
 }  // namespace speedrail::win32

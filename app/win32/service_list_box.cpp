@@ -110,8 +110,9 @@ void ServiceListBox::draw(const DRAWITEMSTRUCT& item) const {
     const HDC dc = item.hDC;
     const RECT& row = item.rcItem;
     const bool caret = (item.itemState & ODS_SELECTED) != 0;
-    const COLORREF back = toColorRef(caret ? kCaretRowBack : spec_.back.value_or(layout::Rgb{0}));
-    const COLORREF fore = toColorRef(spec_.fore.value_or(layout::Rgb{0xFFFFFF}));
+    const COLORREF back =
+        toColorRef(caret ? kCaretRowBack : control_.back.value_or(layout::Rgb{0}));
+    const COLORREF fore = toColorRef(control_.fore.value_or(layout::Rgb{0xFFFFFF}));
     ::SetBkColor(dc, back);
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &row, nullptr, 0, nullptr);
 
@@ -122,8 +123,8 @@ void ServiceListBox::draw(const DRAWITEMSTRUCT& item) const {
     // The tick box: a frame in the text colour, with a tick when selected.
     const RECT tick = tickIn(row);
     drawTickBox(dc, tick, model_.selected(entry),
-                TickColours{spec_.fore.value_or(layout::Rgb{0xFFFFFF}), kEmptyTickBack,
-                            spec_.fore.value_or(layout::Rgb{0xFFFFFF})});
+                TickColours{control_.fore.value_or(layout::Rgb{0xFFFFFF}), kEmptyTickBack,
+                            control_.fore.value_or(layout::Rgb{0xFFFFFF})});
 
     // The entry's text, exactly as stored.
     RECT text = row;

@@ -15,7 +15,7 @@ namespace speedrail::win32 {
 
 class ServiceListBox {
 public:
-    explicit ServiceListBox(const layout::Control& spec) : spec_(spec) {}
+    explicit ServiceListBox(const layout::Control& control) : control_(control) {}
     ~ServiceListBox();
     ServiceListBox(const ServiceListBox&) = delete;
     ServiceListBox& operator=(const ServiceListBox&) = delete;
@@ -59,7 +59,7 @@ private:
     void invalidateAll();
     RECT tickIn(const RECT& row) const;
 
-    const layout::Control& spec_;
+    const layout::Control& control_;
     ServiceList model_;
     HWND hwnd_ = nullptr;
     HWND parent_ = nullptr;
