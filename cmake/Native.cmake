@@ -12,21 +12,42 @@ add_test(NAME layers
          COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}
                  -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/CheckLayers.cmake)
 
-# libFuzzer needs clang; the target is skipped with other compilers.
+# With clang: the core under AddressSanitizer and UndefinedBehaviorSanitizer,
+# with coverage for the fuzzer, runs the unit tests once more and the fuzz
+# targets. Any sanitizer report fails the test.
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+  set(SPEEDRAIL_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=all
+                           -fno-omit-frame-pointer)
+  add_library(speedrail_core_sanitized STATIC ${SPEEDRAIL_CORE_SOURCES}
+                                              ${SPEEDRAIL_TEST_SUPPORT_SOURCES})
+  target_include_directories(speedrail_core_sanitized PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_compile_options(speedrail_core_sanitized PRIVATE ${SPEEDRAIL_WARNINGS}
+                                                          -fsanitize=fuzzer-no-link
+                         PUBLIC ${SPEEDRAIL_SANITIZERS})
+  target_link_options(speedrail_core_sanitized PUBLIC ${SPEEDRAIL_SANITIZERS})
+  set(SPEEDRAIL_SANITIZER_ENVIRONMENT
+      "ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1;UBSAN_OPTIONS=print_stacktrace=1")
+
+  add_executable(unit_tests_sanitized ${SPEEDRAIL_UNIT_TEST_SOURCES})
+  target_link_libraries(unit_tests_sanitized PRIVATE speedrail_core_sanitized GTest::gtest
+                                                     GTest::gtest_main)
+  add_test(NAME unit_tests_sanitized COMMAND unit_tests_sanitized)
+  set_tests_properties(unit_tests_sanitized PROPERTIES
+                       ENVIRONMENT "${SPEEDRAIL_SANITIZER_ENVIRONMENT}" TIMEOUT 300)
+
   file(GLOB SPEEDRAIL_FUZZ_SOURCES CONFIGURE_DEPENDS tests/fuzz/*.cpp)
   foreach(source ${SPEEDRAIL_FUZZ_SOURCES})
     get_filename_component(name ${source} NAME_WE)
-    add_executable(${name} ${source} ${SPEEDRAIL_CORE_SOURCES})
-    target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
-    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    add_executable(${name} ${source})
+    target_link_libraries(${name} PRIVATE speedrail_core_sanitized)
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
     # A bounded run over a scratch copy of the seed corpus.
     set(corpus ${CMAKE_CURRENT_BINARY_DIR}/${name}_corpus)
     add_test(NAME ${name}
-             COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
-                     sh -c "mkdir -p '${corpus}' && cp '${CMAKE_CURRENT_SOURCE_DIR}'/tests/fuzz/corpus/* '${corpus}'/ && exec '$<TARGET_FILE:${name}>' -max_total_time=20 -rss_limit_mb=1024 -max_len=65536 '${corpus}'")
-    set_tests_properties(${name} PROPERTIES TIMEOUT 120)
+             COMMAND sh -c "mkdir -p '${corpus}' && cp '${CMAKE_CURRENT_SOURCE_DIR}'/tests/fuzz/corpus/* '${corpus}'/ && exec '$<TARGET_FILE:${name}>' -max_total_time=20 -rss_limit_mb=1024 -max_len=65536 '${corpus}'")
+    set_tests_properties(${name} PROPERTIES
+                         ENVIRONMENT "${SPEEDRAIL_SANITIZER_ENVIRONMENT}" TIMEOUT 120)
   endforeach()
 endif()
 
