@@ -23,6 +23,21 @@ enum class ChildInput {
     NullDevice  // end of input at once: nothing may ever wait for a key
 };
 
+// Where the program that a command line names is taken from.
+enum class ProgramLookup {
+    // The system's ordinary search for a bare name (the program's folder,
+    // the working folder, the search path): the scripts shipped beside the
+    // program.
+    SystemSearch,
+    // The first word names a tool of the system folder, such as "sc" or
+    // "net"; nothing else is searched.
+    SystemFolder,
+    // The first word names a script of the working folder, started by its
+    // full path; the command interpreter running it does not look for
+    // programs in the working folder.
+    WorkingFolder
+};
+
 // Thrown by PlatformOps::launch when a command line cannot be started.
 class LaunchError : public std::runtime_error {
 public:
@@ -61,10 +76,13 @@ public:
     virtual ~PlatformOps() = default;
 
     // Starts `commandLine` as a new process, exactly as given (no command
-    // interpreter in front, no quoting added), and returns at once.
+    // interpreter in front, no quoting added), and returns at once. The
+    // program it names is looked up as `lookup` says. The child inherits no
+    // handle of ours but the null device it may be given as input.
     // Throws LaunchError when it cannot be started.
     virtual std::unique_ptr<LaunchedProcess> launch(const std::string& commandLine,
-                                                    WindowStyle style, ChildInput input) = 0;
+                                                    ProgramLookup lookup, WindowStyle style,
+                                                    ChildInput input) = 0;
 
     // Blocks the calling thread.
     virtual void sleep(std::uint32_t milliseconds) = 0;

@@ -35,7 +35,8 @@ void Form1::Command1_Click() {
     });
     std::unique_ptr<LaunchedProcess> script;
     tryStep([&] {
-        script = platform_.launch(kListingScript, WindowStyle::Minimized, ChildInput::NullDevice);
+        script = platform_.launch(kListingScript, ProgramLookup::WorkingFolder,
+                                  WindowStyle::Minimized, ChildInput::NullDevice);
     });
     tryStep([&] { window_.listClear(); });
     tryStep([&] { platform_.sleep(kFirstWaitMs); });

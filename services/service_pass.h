@@ -28,10 +28,14 @@ std::int16_t runServicePass(WindowOps& window, Spinner& spinner, const std::stri
     return count;
 }
 
-// Starts a service command in a minimised window; a command that cannot be
-// started is skipped. Nothing waits for it, and it can never wait for a key.
+// Starts a service command (sc or net, always the system folder's own) in a
+// minimised window; a command that cannot be started is skipped. Nothing
+// waits for it, and it can never wait for a key.
 inline void launchServiceCommand(PlatformOps& platform, const std::string& commandLine) {
-    tryStep([&] { platform.launch(commandLine, WindowStyle::Minimized, ChildInput::NullDevice); });
+    tryStep([&] {
+        platform.launch(commandLine, ProgramLookup::SystemFolder, WindowStyle::Minimized,
+                        ChildInput::NullDevice);
+    });
 }
 
 }  // namespace speedrail

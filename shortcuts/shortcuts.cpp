@@ -12,11 +12,13 @@ std::int32_t openAddress(PlatformOps& platform, std::uintptr_t owner, const char
     return platform.shellExecute(owner, "Open", address, "0", "0", 0);
 }
 
-// A script that is missing or cannot start is named to the user instead of
-// ending the program.
+// The scripts ship beside the program, where the system's ordinary search
+// finds them first. A script that is missing or cannot start is named to
+// the user instead of ending the program.
 void launchScript(PlatformOps& platform, const std::string& script) {
     try {
-        platform.launch(script, WindowStyle::Normal, ChildInput::Console);
+        platform.launch(script, ProgramLookup::SystemSearch, WindowStyle::Normal,
+                        ChildInput::Console);
     } catch (const LaunchError&) {
         platform.messageBox("No se ha podido iniciar \"" + script +
                                 "\". Compruebe que está junto a SpeeDRaiL.exe.",

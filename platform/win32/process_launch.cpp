@@ -1,9 +1,12 @@
 // Win32Platform::launch: starts a command line as a new process.
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/win32/child_environment.h"
+#include "platform/win32/inherited_handles.h"
+#include "platform/win32/launch_target.h"
 #include "platform/win32/unique_handle.h"
-#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
 
 namespace speedrail::win32 {
@@ -44,42 +47,60 @@ UniqueKernelHandle openInheritableNullDevice() {
 
 }  // namespace
 
-// The command line goes to CreateProcessW as it is: the system finds the
-// program (a bare name is looked up in the program's folder, the current
-// folder and the search path) and runs .cmd and .bat files through the
-// command interpreter by itself. Each child gets its own console, so the
-// console tools never share one with each other or with the window.
+// The program comes from where `lookup` says (see launchTarget); .cmd files
+// are run through the command interpreter by the system itself. Each child
+// gets its own console, so the console tools never share one with each other
+// or with the window.
 std::unique_ptr<LaunchedProcess> Win32Platform::launch(const std::string& commandLine,
-                                                       WindowStyle style, ChildInput input) {
+                                                       ProgramLookup lookup, WindowStyle style,
+                                                       ChildInput input) {
+    const LaunchTarget target = launchTarget(commandLine, lookup);
     // CreateProcessW may write into the command line, so it gets a copy.
-    const std::wstring wide = toWide(commandLine);
-    std::vector<wchar_t> writable(wide.begin(), wide.end());
+    std::vector<wchar_t> writable(target.commandLine.begin(), target.commandLine.end());
     writable.push_back(L'\0');
 
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = showCommandFor(style);
+    std::vector<wchar_t> environment;
+    DWORD flags = CREATE_NEW_CONSOLE;
+    if (target.withoutWorkingFolderSearch) {
+        // Whatever value it has, the variable's presence is what counts.
+        environment = environmentWith(L"NoDefaultCurrentDirectoryInExePath", L"1");
+        if (environment.empty()) {
+            throwLaunchError("no environment for", commandLine, ::GetLastError());
+        }
+        flags |= CREATE_UNICODE_ENVIRONMENT;
+    }
+
+    STARTUPINFOEXW startup{};
+    startup.StartupInfo.cb = sizeof startup;
+    startup.StartupInfo.dwFlags = STARTF_USESHOWWINDOW;
+    startup.StartupInfo.wShowWindow = showCommandFor(style);
 
     // `net stop` asks "continue? (Y/N)" for dependent services; reading the
     // null device answers with end of input at once instead of a key that
-    // nobody will press. The handles are only borrowed by the child: ours
-    // is closed when this function returns.
+    // nobody will press. The child inherits that one handle and nothing
+    // else of ours; our copy is closed when this function returns.
     UniqueKernelHandle nullDevice;
-    BOOL inheritHandles = FALSE;
+    std::optional<InheritedHandles> inherited;
     if (input == ChildInput::NullDevice) {
         nullDevice = openInheritableNullDevice();
         if (!nullDevice) throwLaunchError("cannot open NUL for", commandLine, ::GetLastError());
-        startup.dwFlags |= STARTF_USESTDHANDLES;
-        startup.hStdInput = nullDevice.get();
-        startup.hStdOutput = nullDevice.get();
-        startup.hStdError = nullDevice.get();
-        inheritHandles = TRUE;
+        inherited.emplace(std::vector<HANDLE>{nullDevice.get()});
+        if (!inherited->attributes()) {
+            throwLaunchError("no handle list for", commandLine, inherited->error());
+        }
+        startup.StartupInfo.dwFlags |= STARTF_USESTDHANDLES;
+        startup.StartupInfo.hStdInput = nullDevice.get();
+        startup.StartupInfo.hStdOutput = nullDevice.get();
+        startup.StartupInfo.hStdError = nullDevice.get();
+        startup.lpAttributeList = inherited->attributes();
+        flags |= EXTENDED_STARTUPINFO_PRESENT;
     }
 
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessW(nullptr, writable.data(), nullptr, nullptr, inheritHandles,
-                          CREATE_NEW_CONSOLE, nullptr, nullptr, &startup, &info)) {
+    if (!::CreateProcessW(target.application.empty() ? nullptr : target.application.c_str(),
+                          writable.data(), nullptr, nullptr, inherited.has_value(), flags,
+                          environment.empty() ? nullptr : environment.data(), nullptr,
+                          &startup.StartupInfo, &info)) {
         throwLaunchError("cannot start", commandLine, ::GetLastError());
     }
     UniqueKernelHandle process(info.hProcess);

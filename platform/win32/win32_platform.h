@@ -23,8 +23,8 @@ public:
     // The main window: owner of the message boxes.
     void setOwnerWindow(HWND owner) { owner_ = owner; }
 
-    std::unique_ptr<LaunchedProcess> launch(const std::string& commandLine, WindowStyle style,
-                                            ChildInput input) override;
+    std::unique_ptr<LaunchedProcess> launch(const std::string& commandLine, ProgramLookup lookup,
+                                            WindowStyle style, ChildInput input) override;
     void sleep(std::uint32_t milliseconds) override;
     std::int32_t messageBox(const std::string& text, std::int32_t style,
                             const std::string& title) override;

@@ -31,13 +31,27 @@ private:
     std::size_t next_ = 0;
 };
 
+const char* lookupName(ProgramLookup lookup) {
+    switch (lookup) {
+        case ProgramLookup::SystemSearch:
+            return " | system search";
+        case ProgramLookup::SystemFolder:
+            return " | system folder";
+        case ProgramLookup::WorkingFolder:
+            return " | working folder";
+    }
+    return " | ?";
+}
+
 }  // namespace
 
 std::unique_ptr<LaunchedProcess> RecordingPlatform::launch(const std::string& commandLine,
-                                                           WindowStyle style, ChildInput input) {
+                                                           ProgramLookup lookup, WindowStyle style,
+                                                           ChildInput input) {
     calls.push_back("launch " + commandLine + " | style " +
                     std::to_string(static_cast<int>(style)) +
-                    (input == ChildInput::NullDevice ? " | null input" : " | console input"));
+                    (input == ChildInput::NullDevice ? " | null input" : " | console input") +
+                    lookupName(lookup));
     if (launchFails && launchFails(commandLine)) throw LaunchError("cannot start " + commandLine);
     if (onLaunch) onLaunch(commandLine);
     return std::make_unique<RecordedProcess>(calls, processesEnd);

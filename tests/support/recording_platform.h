@@ -14,8 +14,8 @@ namespace speedrail::testing {
 
 class RecordingPlatform : public PlatformOps {
 public:
-    std::unique_ptr<LaunchedProcess> launch(const std::string& commandLine, WindowStyle style,
-                                            ChildInput input) override;
+    std::unique_ptr<LaunchedProcess> launch(const std::string& commandLine, ProgramLookup lookup,
+                                            WindowStyle style, ChildInput input) override;
     void sleep(std::uint32_t milliseconds) override;
     std::int32_t messageBox(const std::string& text, std::int32_t style,
                             const std::string& title) override;
@@ -33,7 +33,7 @@ public:
     void seedRandom(float seed) override;
     float nextRandom() override;
 
-    // Calls in order, e.g. "launch sc stop \"X\" | style 2 | null input",
+    // Calls in order, e.g. "launch sc stop \"X\" | style 2 | null input | system folder",
     // "sleep 5000", "message box 48 | <title>", "url  0.mid".
     std::vector<std::string> calls;
     // Calls whose record starts with `prefix`.

@@ -63,12 +63,14 @@ TEST_F(RunFixture, StopRunStopsTheTickedEntriesTwice) {
     fiveEntries();
     platform.messageBoxAnswers = {6};
     form.Command4_Click();
-    EXPECT_EQ(platform.calls,
-              (Texts{"message box 4 | Información - SpeeDRaiL",
-                     "launch sc stop \"Spooler\" | style 2 | null input",
-                     "launch sc stop \"Two Words\" | style 2 | null input", "sleep 5000",
-                     "launch net stop \"Spooler\" | style 2 | null input",
-                     "launch net stop \"Two Words\" | style 2 | null input", "sleep 3000"}));
+    EXPECT_EQ(
+        platform.calls,
+        (Texts{"message box 4 | Información - SpeeDRaiL",
+               "launch sc stop \"Spooler\" | style 2 | null input | system folder",
+               "launch sc stop \"Two Words\" | style 2 | null input | system folder", "sleep 5000",
+               "launch net stop \"Spooler\" | style 2 | null input | system folder",
+               "launch net stop \"Two Words\" | style 2 | null input | system folder",
+               "sleep 3000"}));
     const Texts expected = concat(
         concat({" > Deteniendo ... "},
                spinnerCaptions(" > Deteniendo servicios ", {0, 1, 2, 3, 0, 1, 2, 3, 0, 1})),
@@ -109,8 +111,8 @@ TEST_F(RunFixture, EmptySelectedEntryGetsAnEmptyNameAndCounts) {
     platform.messageBoxAnswers = {6};
     form.Command4_Click();
     EXPECT_EQ(platform.callsStartingWith("launch"),
-              (Texts{"launch sc stop \"\" | style 2 | null input",
-                     "launch net stop \"\" | style 2 | null input"}));
+              (Texts{"launch sc stop \"\" | style 2 | null input | system folder",
+                     "launch net stop \"\" | style 2 | null input | system folder"}));
     EXPECT_EQ(window.status, " > Se han intentado detener 1 servicios ");
 }
 
@@ -120,7 +122,8 @@ TEST_F(RunFixture, ResumeRunStartsEveryEntryTwice) {
     form.Command5_Click();
     Texts starts;
     for (const char* name : {"Alpha", "Spooler", "Gamma", "Two Words", "Epsilon"}) {
-        starts.push_back(std::string("launch sc start \"") + name + "\" | style 2 | null input");
+        starts.push_back(std::string("launch sc start \"") + name +
+                         "\" | style 2 | null input | system folder");
     }
     EXPECT_EQ(platform.calls, concat(concat(starts, {"sleep 3000"}), starts));
     const Texts expected = concat(

@@ -148,9 +148,10 @@ TEST_F(StartupFixture, ScriptShortcutsLaunchInANormalWindowEachClick) {
     form.Image7_Click();
     form.Image7_Click();
     form.Image8_Click();
-    EXPECT_EQ(platform.calls, (Texts{"launch srvopen.cmd | style 1 | console input",
-                                     "launch srvopen.cmd | style 1 | console input",
-                                     "launch fix_W7-10.cmd | style 1 | console input"}));
+    EXPECT_EQ(platform.calls,
+              (Texts{"launch srvopen.cmd | style 1 | console input | system search",
+                     "launch srvopen.cmd | style 1 | console input | system search",
+                     "launch fix_W7-10.cmd | style 1 | console input | system search"}));
 }
 
 TEST_F(StartupFixture, AScriptThatCannotStartIsNamedToTheUser) {

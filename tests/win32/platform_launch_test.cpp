@@ -1,6 +1,11 @@
 // Win32Platform::launch under the real process machinery.
-#include <string>
+#include <windows.h>
 
+#include <string>
+#include <vector>
+
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/wide_text.h"
 #include "platform_test_folder.h"
 
 namespace speedrail::win32::testing {
@@ -11,9 +16,10 @@ constexpr std::uint32_t kChildTimeoutMs = 30000;
 class PlatformLaunchTest : public PlatformTest {
 protected:
     // Runs the stdin probe with this style and input; returns its report.
-    std::string probe(WindowStyle style, ChildInput input) {
-        const std::string commandLine = "\"" + childPath("stdin_probe.exe") + "\" report.txt";
-        auto process = platform_.launch(commandLine, style, input);
+    std::string probe(WindowStyle style, ChildInput input, const std::string& arguments = "") {
+        const std::string commandLine =
+            "\"" + childPath("stdin_probe.exe") + "\" report.txt" + arguments;
+        auto process = platform_.launch(commandLine, ProgramLookup::SystemSearch, style, input);
         EXPECT_TRUE(process->waitForExit(kChildTimeoutMs)) << "child still waiting";
         return platform_.readFile("report.txt", 1000).value_or("no report");
     }
@@ -39,22 +45,66 @@ TEST_F(PlatformLaunchTest, ConsoleInputLeavesTheChildItsOwnConsole) {
               "show=1\nstdhandles=0\nconsole=1\ninput=unread\n");
 }
 
+// An inheritable handle the program happens to hold when it launches (here
+// a file the child could read) stays out of the child.
+TEST_F(PlatformLaunchTest, TheChildInheritsNoOtherHandleThanTheNullDevice) {
+    createFile("secret.txt", "secret");
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    const UniqueKernelHandle secret(::CreateFileW(L"secret.txt", GENERIC_READ, FILE_SHARE_READ,
+                                                  &inheritable, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(secret);
+    const std::string value = std::to_string(reinterpret_cast<std::uintptr_t>(secret.get()));
+    EXPECT_EQ(probe(WindowStyle::Minimized, ChildInput::NullDevice, " " + value),
+              "show=2\nstdhandles=1\nconsole=0\ninput=eof\nhandle=none\n");
+}
+
 TEST_F(PlatformLaunchTest, ScriptByBareNameRunsFromTheCurrentFolderWithItsArguments) {
     createFile("probe.cmd", "@echo %1> cmd_ran.txt\r\n");
     for (ChildInput input : {ChildInput::NullDevice, ChildInput::Console}) {
         SCOPED_TRACE(input == ChildInput::NullDevice ? "null device" : "console");
         ::DeleteFileW(L"cmd_ran.txt");
-        auto process = platform_.launch("probe.cmd hello", WindowStyle::Minimized, input);
+        auto process = platform_.launch("probe.cmd hello", ProgramLookup::SystemSearch,
+                                        WindowStyle::Minimized, input);
         ASSERT_TRUE(process->waitForExit(kChildTimeoutMs));
         EXPECT_EQ(platform_.readFile("cmd_ran.txt", 100), std::optional<std::string>("hello\r\n"));
     }
 }
 
+// Started by its full path, the script is never looked for elsewhere, and
+// the interpreter running it is told not to look for programs in the
+// working folder. (Wine's interpreter ignores that variable, so a test can
+// only check that it is there.)
+TEST_F(PlatformLaunchTest, WorkingFolderScriptRunsByItsFullPathWithoutWorkingFolderSearch) {
+    createFile("probe.cmd",
+               "@echo %~0 %1> script.txt\r\n"
+               "@if defined NoDefaultCurrentDirectoryInExePath echo no search>> script.txt\r\n");
+    auto process = platform_.launch("probe.cmd hello", ProgramLookup::WorkingFolder,
+                                    WindowStyle::Minimized, ChildInput::NullDevice);
+    ASSERT_TRUE(process->waitForExit(kChildTimeoutMs));
+    EXPECT_EQ(platform_.readFile("script.txt", 1000),
+              toUtf8(folder_) + "\\probe.cmd hello\r\nno search\r\n");
+}
+
 TEST_F(PlatformLaunchTest, CommandLineThatCannotStartThrowsLaunchError) {
-    for (const char* commandLine :
-         {"speedrail_no_such_program.exe", "no_such_folder\\program.exe", "missing.cmd", ""}) {
-        SCOPED_TRACE(commandLine);
-        EXPECT_THROW(platform_.launch(commandLine, WindowStyle::Minimized, ChildInput::NullDevice),
+    struct Case {
+        std::string commandLine;
+        ProgramLookup lookup;
+    };
+    const std::vector<Case> cases = {
+        {"speedrail_no_such_program.exe", ProgramLookup::SystemSearch},
+        {"no_such_folder\\program.exe", ProgramLookup::SystemSearch},
+        {"missing.cmd", ProgramLookup::SystemSearch},
+        {"", ProgramLookup::SystemSearch},
+        {"speedrail_no_such_tool stop x", ProgramLookup::SystemFolder},
+        {"", ProgramLookup::SystemFolder},
+        {"missing.cmd", ProgramLookup::WorkingFolder},
+        // A program that exists, but outside the working folder.
+        {childPath("stdin_probe.exe"), ProgramLookup::WorkingFolder},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.commandLine);
+        EXPECT_THROW(platform_.launch(c.commandLine, c.lookup, WindowStyle::Minimized,
+                                      ChildInput::NullDevice),
                      LaunchError);
     }
 }

@@ -1,0 +1,75 @@
+#include "platform/win32/launch_target.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/win32/wide_text.h"
+
+namespace speedrail::win32 {
+namespace {
+
+[[noreturn]] void refuse(const std::string& commandLine, const char* why) {
+    throw LaunchError("cannot start \"" + commandLine + "\": " + why);
+}
+
+// A file name alone: no folder, drive, quote or wildcard, so that nothing but
+// the folder put in front of it decides where the file is.
+bool isBareName(const std::wstring& word) {
+    return !word.empty() && word != L"." && word != L".." &&
+           word.find_first_of(L"\\/:\"*?<>|") == std::wstring::npos;
+}
+
+std::wstring systemFolder() {
+    std::vector<wchar_t> folder(MAX_PATH + 1);
+    UINT length = ::GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
+    if (length >= folder.size()) {
+        folder.resize(length + 1);
+        length = ::GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
+    }
+    if (length == 0 || length >= folder.size()) return {};
+    return std::wstring(folder.data(), length);
+}
+
+// `name` in the working folder.
+std::wstring workingFolderPath(const std::wstring& name) {
+    const DWORD length = ::GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
+    if (length == 0) return {};
+    std::vector<wchar_t> full(length);
+    const DWORD written = ::GetFullPathNameW(name.c_str(), length, full.data(), nullptr);
+    if (written == 0 || written >= length) return {};
+    return std::wstring(full.data(), written);
+}
+
+}  // namespace
+
+LaunchTarget launchTarget(const std::string& commandLine, ProgramLookup lookup) {
+    LaunchTarget target;
+    target.commandLine = toWide(commandLine);
+    if (lookup == ProgramLookup::SystemSearch) return target;
+
+    // The first word ends at the first blank; these command lines never quote it.
+    const std::size_t end = target.commandLine.find_first_of(L" \t");
+    const std::wstring first = target.commandLine.substr(0, end);
+    const std::wstring rest = end == std::wstring::npos ? L"" : target.commandLine.substr(end);
+    if (!isBareName(first)) refuse(commandLine, "the program must be named without a folder");
+
+    if (lookup == ProgramLookup::SystemFolder) {
+        // The tool is named as the program to start, so the command line
+        // itself stays exactly as the caller built it.
+        const std::wstring folder = systemFolder();
+        if (folder.empty()) refuse(commandLine, "no system folder");
+        target.application = folder + L"\\" + first + L".exe";
+        return target;
+    }
+
+    // A script: the system hands its command line to the command interpreter,
+    // which must find the script itself without searching the working folder.
+    const std::wstring script = workingFolderPath(first);
+    if (script.empty()) refuse(commandLine, "no working folder");
+    target.commandLine = L"\"" + script + L"\"" + rest;
+    target.withoutWorkingFolderSearch = true;
+    return target;
+}
+
+}  // namespace speedrail::win32
