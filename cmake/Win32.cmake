@@ -5,8 +5,11 @@ if(MINGW)
   add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
 
-set(SPEEDRAIL_WIN32_LIBS comctl32 uxtheme gdi32 user32 msimg32 ole32 oleaut32 uuid shell32
-                         windowscodecs winmm)
+# Only the system's known DLLs, which always come from the system folder: the
+# program runs elevated, and any other DLL it imported would be looked for
+# beside it first. The others (comctl32, winmm) are loaded at run time from
+# the system folder.
+set(SPEEDRAIL_WIN32_LIBS gdi32 user32 ole32 oleaut32 uuid shell32)
 
 file(GLOB SPEEDRAIL_WIN32_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp platform/win32/*.cpp)
 list(FILTER SPEEDRAIL_WIN32_SOURCES EXCLUDE REGEX "/app/win32/winmain\\.cpp$")
@@ -51,11 +54,17 @@ if(NOT EXISTS ${SPEEDRAIL_GTEST_SOURCE_DIR}/CMakeLists.txt)
 endif()
 add_subdirectory(${SPEEDRAIL_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
-# Small programs the Win32 tests launch as children.
+# Small programs the Win32 tests launch as children, and DLLs (*_dll.cpp)
+# they drop beside a program.
 file(GLOB SPEEDRAIL_TEST_CHILD_SOURCES CONFIGURE_DEPENDS tests/win32/children/*.cpp)
 foreach(source ${SPEEDRAIL_TEST_CHILD_SOURCES})
   get_filename_component(name ${source} NAME_WE)
-  add_executable(${name} ${source})
+  if(name MATCHES "_dll$")
+    add_library(${name} SHARED ${source})
+    set_target_properties(${name} PROPERTIES PREFIX "")
+  else()
+    add_executable(${name} ${source})
+  endif()
   list(APPEND SPEEDRAIL_TEST_CHILDREN ${name})
 endforeach()
 

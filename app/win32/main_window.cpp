@@ -7,6 +7,7 @@
 
 #include "app/win32/check_box.h"
 #include "app/win32/colour.h"
+#include "app/win32/common_controls.h"
 #include "app/win32/dpi.h"
 #include "app/win32/gdi_scope.h"
 #include "app/win32/graphical_button.h"
@@ -77,6 +78,9 @@ HCURSOR loadOwnCursor(int id, const wchar_t* systemFallback) {
 MainWindow::MainWindow(PlatformOps& platform, MainWindowOptions options)
     : options_(options), form_(*this, platform), list_(layout::control(ControlId::List1)) {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    // Before any control exists: the tool tips and the version 6 look of
+    // the standard controls come from it. Without it the window still works.
+    common_controls::load();
     registerWindowClass(instance, windowProc);
 
     busyCursor_.reset(loadOwnCursor(IDC_BUSY, IDC_WAIT));

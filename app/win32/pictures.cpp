@@ -28,11 +28,17 @@ ComPtr<IWICBitmapSource> decodeFirstFrame(IWICImagingFactory* factory, const voi
     IWICBitmapFrameDecode* rawFrame = nullptr;
     if (FAILED(decoder.get()->GetFrame(0, &rawFrame))) return {};
     const ComPtr<IWICBitmapFrameDecode> frame(rawFrame);
-    IWICBitmapSource* converted = nullptr;
-    if (FAILED(::WICConvertBitmapSource(GUID_WICPixelFormat32bppPBGRA, frame.get(), &converted))) {
+    // Through the factory's converter: the WIC library itself is then only
+    // ever loaded by COM, from where it is registered.
+    IWICFormatConverter* rawConverter = nullptr;
+    if (FAILED(factory->CreateFormatConverter(&rawConverter))) return {};
+    ComPtr<IWICFormatConverter> converter(rawConverter);
+    if (FAILED(converter.get()->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA,
+                                           WICBitmapDitherTypeNone, nullptr, 0.0,
+                                           WICBitmapPaletteTypeCustom))) {
         return {};
     }
-    return ComPtr<IWICBitmapSource>(converted);
+    return ComPtr<IWICBitmapSource>(converter.release());
 }
 
 std::optional<Picture> toBitmap(IWICBitmapSource* source) {
@@ -66,7 +72,9 @@ void Picture::draw(HDC dc, int x, int y, int width, int height) const {
     blend.BlendOp = AC_SRC_OVER;
     blend.SourceConstantAlpha = 255;
     blend.AlphaFormat = AC_SRC_ALPHA;
-    ::AlphaBlend(dc, x, y, width, height, source.get(), 0, 0, width_, height_, blend);
+    // gdi32's own entry point: msimg32's AlphaBlend only forwards to it, and
+    // msimg32 is no known DLL.
+    ::GdiAlphaBlend(dc, x, y, width, height, source.get(), 0, 0, width_, height_, blend);
 }
 
 PictureDecoder::PictureDecoder() {

@@ -1,6 +1,6 @@
 // Pictures stored in the program's resources (GIF, JPEG or BMP bytes),
 // decoded once with WIC into 32-bit premultiplied bitmaps and drawn with
-// AlphaBlend, so that a GIF's transparent colour shows what lies behind it.
+// GdiAlphaBlend, so that a GIF's transparent colour shows what lies behind it.
 #pragma once
 
 #include <windows.h>

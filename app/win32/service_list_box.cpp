@@ -1,10 +1,9 @@
 #include "app/win32/service_list_box.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "app/win32/colour.h"
+#include "app/win32/common_controls.h"
 #include "app/win32/dpi.h"
 #include "app/win32/gdi_scope.h"
 #include "app/win32/tick_box.h"
@@ -24,7 +23,7 @@ constexpr layout::Rgb kEmptyTickBack{0x2C2C2C};
 }  // namespace
 
 ServiceListBox::~ServiceListBox() {
-    if (hwnd_) ::RemoveWindowSubclass(hwnd_, subclassProc, kSubclassId);
+    if (hwnd_) common_controls::removeWindowSubclass(hwnd_, subclassProc, kSubclassId);
 }
 
 HWND ServiceListBox::create(HWND parent, int controlId, const layout::PixelRect& rect) {
@@ -36,7 +35,8 @@ HWND ServiceListBox::create(HWND parent, int controlId, const layout::PixelRect&
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
                               ::GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_) return nullptr;
-    ::SetWindowSubclass(hwnd_, subclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    common_controls::setWindowSubclass(hwnd_, subclassProc, kSubclassId,
+                                       reinterpret_cast<DWORD_PTR>(this));
     ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     return hwnd_;
 }
@@ -198,13 +198,13 @@ LRESULT ServiceListBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM 
             if (wParam == L' ') return 0;  // handled as a key; no search by letter
             break;
         case WM_NCDESTROY:
-            ::RemoveWindowSubclass(window, subclassProc, kSubclassId);
+            common_controls::removeWindowSubclass(window, subclassProc, kSubclassId);
             hwnd_ = nullptr;
             break;
         default:
             break;
     }
-    return ::DefSubclassProc(window, message, wParam, lParam);
+    return common_controls::defSubclassProc(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK ServiceListBox::subclassProc(HWND window, UINT message, WPARAM wParam,
@@ -213,7 +213,7 @@ LRESULT CALLBACK ServiceListBox::subclassProc(HWND window, UINT message, WPARAM 
         return reinterpret_cast<ServiceListBox*>(self)->handle(window, message, wParam, lParam);
     } catch (...) {
         // Nothing may cross into the system's code; the list goes on as is.
-        return ::DefSubclassProc(window, message, wParam, lParam);
+        return common_controls::defSubclassProc(window, message, wParam, lParam);
     }
 }
 

@@ -1,11 +1,10 @@
 // The program: the main window on the real platform, run until it closes.
 #include <windows.h>
-// These build on the types windows.h declares.
-#include <commctrl.h>
 
 #include <exception>
 
 #include "app/win32/main_window.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/win32_platform.h"
 
 namespace {
@@ -38,8 +37,14 @@ int run(int showCommand) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&controls);
+    // Before anything loads a DLL: the import table names only known DLLs,
+    // and every other DLL, the common controls included, comes later.
+    speedrail::win32::restrictDllSearchToSystemFolder();
+    // The system's theme code draws through msimg32, which it loads lazily
+    // by name; Wine's loader looks for such lazily loaded DLLs beside the
+    // program whatever the search says. Holding the system folder's copy
+    // from the start leaves nothing to look for.
+    const speedrail::win32::SystemLibrary msimg32(L"msimg32.dll");
     try {
         return run(showCommand);
     } catch (const std::exception&) {

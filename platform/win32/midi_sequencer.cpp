@@ -33,9 +33,10 @@ bool MidiSequencer::playing() const {
 }
 
 bool MidiSequencer::send(const std::wstring& command, std::wstring* answer) const {
+    if (!sendString_) return false;
     std::array<wchar_t, 128> buffer{};
     const MCIERROR error =
-        ::mciSendStringW(command.c_str(), buffer.data(), static_cast<UINT>(buffer.size()), nullptr);
+        sendString_(command.c_str(), buffer.data(), static_cast<UINT>(buffer.size()), nullptr);
     if (answer) *answer = buffer.data();
     return error == 0;
 }

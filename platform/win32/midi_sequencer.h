@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "platform/win32/system_library.h"
+
 namespace speedrail::win32 {
 
 class MidiSequencer {
@@ -25,6 +27,11 @@ public:
 private:
     bool send(const std::wstring& command, std::wstring* answer = nullptr) const;
 
+    using SendStringFunction = DWORD(WINAPI*)(const wchar_t*, wchar_t*, UINT, HWND);
+
+    // winmm is no known DLL: it is loaded from the system folder when needed.
+    SystemLibrary winmm_{L"winmm.dll"};
+    SendStringFunction sendString_ = winmm_.find<SendStringFunction>("mciSendStringW");
     std::wstring alias_;  // unique per object: several players may coexist
     bool open_ = false;
 };

@@ -49,6 +49,13 @@ struct FindHandleTraits {
 };
 using UniqueFindHandle = UniqueHandle<HANDLE, FindHandleTraits>;
 
+struct ModuleTraits {  // DLLs loaded with LoadLibrary
+    static HMODULE invalid() { return nullptr; }
+    static bool valid(HMODULE h) { return h != nullptr; }
+    static void close(HMODULE h) { ::FreeLibrary(h); }
+};
+using UniqueModule = UniqueHandle<HMODULE, ModuleTraits>;
+
 template <typename Gdi>
 struct GdiObjectTraits {  // fonts, brushes, pens, bitmaps
     static Gdi invalid() { return nullptr; }

@@ -1,13 +1,16 @@
 // The real program from its distribution folder: the warning appears before
-// the main window, and closing the main window ends the program.
+// the main window, and closing the main window ends the program. A copy of
+// it loads no DLL dropped beside it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/wide_text.h"
 #include "tests/win32/platform_test_folder.h"
 
 namespace speedrail::win32::testing {
@@ -49,21 +52,96 @@ bool waitFor(Condition condition, DWORD timeoutMs) {
     return true;
 }
 
-using ProgramStartup = PlatformTest;
-
-TEST_F(ProgramStartup, WarningComesFirstThenTheWindowAndClosingItEndsTheProgram) {
+std::wstring distributedProgram() {
     std::wstring program = L"" SPEEDRAIL_DIST_DIR "/SpeeDRaiL.exe";
     std::replace(program.begin(), program.end(), L'/', L'\\');
+    return program;
+}
+
+// A program the test started; one still running when the test ends is ended.
+struct StartedProgram {
+    UniqueKernelHandle process;
+    UniqueKernelHandle thread;
+    DWORD id = 0;
+
+    StartedProgram() = default;
+    StartedProgram(StartedProgram&&) = default;
+    ~StartedProgram() {
+        if (process && ::WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT) {
+            ::TerminateProcess(process.get(), 1);
+            ::WaitForSingleObject(process.get(), 10000);
+        }
+    }
+};
+
+StartedProgram start(const std::wstring& program, const std::wstring& workingFolder) {
     std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    ASSERT_TRUE(::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                 nullptr, folder_.c_str(), &startup, &started))
-        << ::GetLastError();
-    const UniqueKernelHandle process(started.hProcess);
-    const UniqueKernelHandle thread(started.hThread);
-    const DWORD id = started.dwProcessId;
+    StartedProgram result;
+    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          workingFolder.c_str(), &startup, &started)) {
+        ADD_FAILURE() << "cannot start the program: error " << ::GetLastError();
+        return result;
+    }
+    result.process.reset(started.hProcess);
+    result.thread.reset(started.hThread);
+    result.id = started.dwProcessId;
+    return result;
+}
+
+// Under Wine, for as long as the object lives, programs named SpeeDRaiL.exe
+// load these DLLs "native, then builtin", which gives Windows' search order
+// (the program's folder first) for them; by default Wine's own builds come
+// first. Wine reads WINEDLLOVERRIDES from the environment the test run was
+// started with, not from the one a process hands its child, so the setting
+// goes where Wine also looks: the program's own key in the registry.
+// Outside Wine nothing needs doing.
+class SearchedLikeWindows {
+public:
+    explicit SearchedLikeWindows(const std::vector<std::wstring>& dlls) : dlls_(dlls) {
+        const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+        if (!ntdll || !::GetProcAddress(ntdll, "wine_get_version")) return;
+        const LSTATUS created = ::RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0,
+                                                  KEY_SET_VALUE, nullptr, &key_, nullptr);
+        EXPECT_EQ(created, ERROR_SUCCESS);
+        if (created != ERROR_SUCCESS) {
+            key_ = nullptr;
+            return;
+        }
+        const std::wstring order = L"native,builtin";
+        for (const auto& dll : dlls_) {
+            EXPECT_EQ(::RegSetValueExW(key_, dll.c_str(), 0, REG_SZ,
+                                       reinterpret_cast<const BYTE*>(order.c_str()),
+                                       static_cast<DWORD>((order.size() + 1) * sizeof(wchar_t))),
+                      ERROR_SUCCESS);
+        }
+    }
+    ~SearchedLikeWindows() {
+        if (!key_) return;
+        for (const auto& dll : dlls_) ::RegDeleteValueW(key_, dll.c_str());
+        ::RegCloseKey(key_);
+        ::RegDeleteKeyW(HKEY_CURRENT_USER, kKey);
+        ::RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\SpeeDRaiL.exe");
+    }
+    SearchedLikeWindows(const SearchedLikeWindows&) = delete;
+    SearchedLikeWindows& operator=(const SearchedLikeWindows&) = delete;
+
+private:
+    static constexpr const wchar_t* kKey =
+        L"Software\\Wine\\AppDefaults\\SpeeDRaiL.exe\\DllOverrides";
+    std::vector<std::wstring> dlls_;
+    HKEY key_ = nullptr;
+};
+
+using ProgramStartup = PlatformTest;
+
+TEST_F(ProgramStartup, WarningComesFirstThenTheWindowAndClosingItEndsTheProgram) {
+    const StartedProgram started = start(distributedProgram(), folder_);
+    ASSERT_TRUE(started.process);
+    const HANDLE process = started.process.get();
+    const DWORD id = started.id;
 
     ProgramWindows windows;
     ASSERT_TRUE(waitFor(
@@ -87,10 +165,54 @@ TEST_F(ProgramStartup, WarningComesFirstThenTheWindowAndClosingItEndsTheProgram)
     EXPECT_EQ(windows.warning, nullptr);
 
     ::PostMessageW(windows.main, WM_CLOSE, 0, 0);
-    ASSERT_EQ(::WaitForSingleObject(process.get(), 30000), WAIT_OBJECT_0);
+    ASSERT_EQ(::WaitForSingleObject(process, 30000), WAIT_OBJECT_0);
     DWORD exitCode = 1;
-    ::GetExitCodeProcess(process.get(), &exitCode);
+    ::GetExitCodeProcess(process, &exitCode);
     EXPECT_EQ(exitCode, 0u);
+}
+
+// The DLLs the program loads that are not among the system's known DLLs,
+// each dropped beside a copy of the program as a DLL that leaves a mark when
+// loaded, and searched for as Windows searches. Left out are the DLLs that
+// Wine's own builds of known DLLs import (version, zlib1, win32u, ucrtbase,
+// combase, shcore): Wine loads those before the program's first
+// instruction, where Windows takes a known DLL's imports from the system
+// folder.
+TEST_F(ProgramStartup, DllsDroppedBesideTheProgramAreNeverLoadedAndTheWindowStillOpens) {
+    const std::vector<std::wstring> dropped = {
+        L"comctl32", L"uxtheme", L"msimg32", L"windowscodecs", L"propsys", L"winmm",
+        L"msacm32",  L"mpr",     L"wmp",     L"dsound",        L"msvfw32", L"quartz"};
+    const std::wstring program = folder_ + L"\\SpeeDRaiL.exe";
+    ASSERT_TRUE(::CopyFileW(distributedProgram().c_str(), program.c_str(), TRUE));
+    for (const auto& name : dropped) {
+        const std::wstring path = folder_ + L"\\" + name + L".dll";
+        ASSERT_TRUE(
+            ::CopyFileW(toWide(childPath("load_mark_dll.dll")).c_str(), path.c_str(), TRUE));
+    }
+    const SearchedLikeWindows searched(dropped);
+
+    const StartedProgram started = start(program, folder_);
+    ASSERT_TRUE(started.process);
+    ProgramWindows windows;
+    ASSERT_TRUE(
+        waitFor([&] { return (windows = windowsOf(started.id)).warning != nullptr; }, 30000))
+        << "no start-up message";
+    ::PostMessageW(windows.warning, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ASSERT_TRUE(waitFor(
+        [&] {
+            windows = windowsOf(started.id);
+            return windows.main && ::IsWindowVisible(windows.main);
+        },
+        30000))
+        << "the main window did not appear";
+    ::PostMessageW(windows.main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(::WaitForSingleObject(started.process.get(), 30000), WAIT_OBJECT_0);
+
+    for (const auto& name : dropped) {
+        EXPECT_EQ(::GetFileAttributesW((folder_ + L"\\" + name + L".dll.loaded").c_str()),
+                  INVALID_FILE_ATTRIBUTES)
+            << toUtf8(name) << ".dll was loaded from the program's folder";
+    }
 }
 
 }  // namespace

@@ -1,0 +1,42 @@
+// DLLs taken from the system folder only. The program runs elevated from
+// whatever folder it was unpacked into, so a DLL named like a system one and
+// dropped beside it, or in the working folder, must never be loaded.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/win32/unique_handle.h"
+
+namespace speedrail::win32 {
+
+// From here on, every DLL this process loads by name, itself or through the
+// system's own code, is looked for in the system folder only. Called first
+// thing, before anything loads a DLL that is not one of the system's known
+// DLLs (those always come from the system folder). A Windows 7 without
+// update KB2533623 lacks the setting; there the working folder at least
+// leaves the search.
+void restrictDllSearchToSystemFolder();
+
+// A DLL of the system folder, loaded for as long as the object lives. A DLL
+// that the program's manifest redirects (the common controls, version 6)
+// still comes from where the manifest points.
+class SystemLibrary {
+public:
+    explicit SystemLibrary(const wchar_t* name);
+
+    explicit operator bool() const { return static_cast<bool>(module_); }
+
+    // The exported function `name` as a `Function` pointer; null when the
+    // DLL or the function is missing.
+    template <typename Function>
+    Function find(const char* name) const {
+        const FARPROC proc = module_ ? ::GetProcAddress(module_.get(), name) : nullptr;
+        // Through void(*)() so that no compiler warns about the cast.
+        return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(proc));
+    }
+
+private:
+    UniqueModule module_;
+};
+
+}  // namespace speedrail::win32
