@@ -9,18 +9,20 @@ echo  SpeeDRaiL - revisi¢n y reparaci¢n de la integridad de Windows 7-10
 echo  ===================================================================
 echo.
 
-rem fltmc s¢lo responde a un administrador. No se usa "net session", que falla
-rem tambi‚n como administrador si el servicio Servidor est  detenido.
-echo  Comprobando permisos de administrador...
-fltmc >nul 2>&1
-if errorlevel 1 goto no_admin
-echo  Correcto: se est  ejecutando como administrador.
-echo.
-
+rem Cada herramienta se nombra con su ruta completa: cmd busca primero en la
+rem carpeta de trabajo, y ah¡ cualquiera puede dejar un fltmc.exe o un sfc.exe.
 rem Un cmd de 32 bits en Windows de 64 bits no ve System32 de 64 bits: ah¡ sfc
 rem no funciona. Sysnative lleva a la carpeta real desde un proceso de 32 bits.
 set "TOOLS=%SystemRoot%\System32"
 if exist "%SystemRoot%\Sysnative\sfc.exe" set "TOOLS=%SystemRoot%\Sysnative"
+
+rem fltmc s¢lo responde a un administrador. No se usa "net session", que falla
+rem tambi‚n como administrador si el servicio Servidor est  detenido.
+echo  Comprobando permisos de administrador...
+"%TOOLS%\fltmc.exe" >nul 2>&1
+if errorlevel 1 goto no_admin
+echo  Correcto: se est  ejecutando como administrador.
+echo.
 
 rem "ver" escribe p. ej. "Microsoft Windows [Versi¢n 6.1.7601]": el cuarto y el
 rem quinto trozo son la versi¢n mayor y la menor. Windows 8 es la 6.2 y
