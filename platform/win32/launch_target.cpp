@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
 
 namespace speedrail::win32 {
@@ -18,17 +19,6 @@ namespace {
 bool isBareName(const std::wstring& word) {
     return !word.empty() && word != L"." && word != L".." &&
            word.find_first_of(L"\\/:\"*?<>|") == std::wstring::npos;
-}
-
-std::wstring systemFolder() {
-    std::vector<wchar_t> folder(MAX_PATH + 1);
-    UINT length = ::GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
-    if (length >= folder.size()) {
-        folder.resize(length + 1);
-        length = ::GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
-    }
-    if (length == 0 || length >= folder.size()) return {};
-    return std::wstring(folder.data(), length);
 }
 
 // `name` in the working folder.

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "platform/win32/unique_handle.h"
 
 namespace speedrail::win32 {
@@ -16,6 +18,10 @@ namespace speedrail::win32 {
 // update KB2533623 lacks the setting; there the working folder at least
 // leaves the search.
 void restrictDllSearchToSystemFolder();
+
+// The system folder (System32), without a final backslash; empty when the
+// system does not say.
+std::wstring systemFolder();
 
 // A DLL of the system folder, loaded for as long as the object lives. A DLL
 // that the program's manifest redirects (the common controls, version 6)
