@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "app/version.h"
+
 namespace speedrail::layout {
 namespace {
 
@@ -26,6 +28,9 @@ constexpr const char* kLogoWeb = "web";
 constexpr const char* kLogoFirst = "Retro";
 constexpr const char* kLogoSecond = "BENCH";
 constexpr const char* kLogoThird = "ORG";
+
+// The version label: "v" and the program's version.
+constexpr const char* kVersionLabel = "v" SPEEDRAIL_VERSION_TEXT;
 
 // One row per control, in ControlId order (checked below). The rows stay
 // as written: one control per block reads better than one field per line.
@@ -79,7 +84,7 @@ constexpr std::array<Control, kControlCount> kControls{{
      kNoShape},
     {ControlId::Label1, "Label1", K::Label, kLogoFirst, {3885, 5625, 570, 330}, std::nullopt,
      Rgb{0xFFFF00}, kRounded, P::Custom, 7, nullptr, true, true, nullptr, kNoShape},
-    {ControlId::Label2, "Label2", K::Label, "v1.06", {2145, 5610, 555, 180}, std::nullopt,
+    {ControlId::Label2, "Label2", K::Label, kVersionLabel, {2145, 5610, 555, 180}, std::nullopt,
      Rgb{0xC0FFC0}, kTahoma, P::Help, 13,
      " Compruebe la última versión de SpeeDRaiL en la web del programa ... ", true, true, nullptr,
      kNoShape},

@@ -20,7 +20,8 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
                            -fno-omit-frame-pointer)
   add_library(speedrail_core_sanitized STATIC ${SPEEDRAIL_CORE_SOURCES}
                                               ${SPEEDRAIL_TEST_SUPPORT_SOURCES})
-  target_include_directories(speedrail_core_sanitized PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_include_directories(speedrail_core_sanitized PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}
+                                                           ${SPEEDRAIL_GENERATED_DIR})
   target_compile_options(speedrail_core_sanitized PRIVATE ${SPEEDRAIL_WARNINGS}
                                                           -fsanitize=fuzzer-no-link
                          PUBLIC ${SPEEDRAIL_SANITIZERS})
