@@ -28,14 +28,9 @@ if(MINGW)
   target_link_options(SpeeDRaiL PRIVATE -municode)
 endif()
 
-# The folder a user gets: the program and the two scripts beside it.
-set(SPEEDRAIL_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
-add_custom_target(dist ALL
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${SPEEDRAIL_DIST_DIR}
-  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:SpeeDRaiL> ${SPEEDRAIL_DIST_DIR}/
-  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/res/scripts/srvopen.cmd
-          ${CMAKE_CURRENT_SOURCE_DIR}/res/scripts/fix_W7-10.cmd ${SPEEDRAIL_DIST_DIR}/
-  DEPENDS SpeeDRaiL)
+# What a user gets (cmake/Release.cmake): the distribution folder to run
+# the program from, and the release zip.
+include(cmake/Release.cmake)
 
 file(GLOB SPEEDRAIL_WIN32_BENCH_SOURCES CONFIGURE_DEPENDS bench/win32/*.cpp)
 if(SPEEDRAIL_WIN32_BENCH_SOURCES)

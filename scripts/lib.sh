@@ -20,7 +20,7 @@ log() { printf '== %s\n' "$*" >&2; }
 ensure_packages() {
   local wanted=(cmake ninja-build g++ clang libgtest-dev googletest libbenchmark-dev
                 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
-                xvfb xauth x11-utils xdotool imagemagick)
+                xvfb xauth x11-utils xdotool imagemagick python3)
   local missing=()
   for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the core's unit tests and fuzz
 # target natively, then the Win32 tests (window, platform, end to end)
-# under Wine on a virtual display. Exits non-zero on any failure.
+# under Wine on a virtual display, and the release: the cross build's
+# tests make the release zip and read it. Exits non-zero on any failure.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 ensure_packages
@@ -13,7 +14,7 @@ status=0
 log "native tests"
 (cd "$NATIVE_BUILD" && ctest --output-on-failure -j "$JOBS") || status=1
 
-log "Win32 tests under Wine"
+log "Win32 tests under Wine, and the release"
 (cd "$CROSS_BUILD" && with_display "$ROOT/scripts/in-wine-session.sh" ctest --output-on-failure) ||
   status=1
 

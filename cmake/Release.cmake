@@ -1,0 +1,79 @@
+# What a user gets: the distribution folder the program runs from (target
+# dist, build/cross/dist) and the release zip (target package: CPack's ZIP
+# generator). Both hold the same files; the zip's program is stripped of its
+# symbols, the folder's keeps them for debugging.
+
+# The folder inside the zip, and the read-me's name.
+set(SPEEDRAIL_RELEASE_FOLDER ${PROJECT_NAME}-${PROJECT_VERSION})
+set(SPEEDRAIL_README_NAME "LÉEME.txt")
+
+set(SPEEDRAIL_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/res/scripts/srvopen.cmd
+                      ${CMAKE_CURRENT_SOURCE_DIR}/res/scripts/fix_W7-10.cmd)
+# The music: the program plays the tracks by number, 0.mid, 1.mid, ...
+file(GLOB SPEEDRAIL_MUSIC CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/res/music/*.mid)
+list(SORT SPEEDRAIL_MUSIC COMPARE NATURAL)
+
+# The read-me, in Spanish for the user: UTF-8 with a byte-order mark and CR LF
+# line ends, so that Notepad on Windows 7 shows it right. It names the
+# version and the tracks shipped.
+set(readme_template ${CMAKE_CURRENT_SOURCE_DIR}/res/LEEME.txt.in)
+set(SPEEDRAIL_README ${SPEEDRAIL_GENERATED_DIR}/LEEME.txt)
+list(LENGTH SPEEDRAIL_MUSIC SPEEDRAIL_MUSIC_COUNT)
+set(track_names "")
+foreach(track IN LISTS SPEEDRAIL_MUSIC)
+  get_filename_component(name ${track} NAME)
+  list(APPEND track_names ${name})
+endforeach()
+list(JOIN track_names ", " SPEEDRAIL_MUSIC_NAMES)
+file(READ ${readme_template} readme_text)
+string(ASCII 239 187 191 utf8_bom)
+file(CONFIGURE OUTPUT ${SPEEDRAIL_README} CONTENT "${utf8_bom}${readme_text}" @ONLY
+     NEWLINE_STYLE CRLF)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${readme_template})
+
+set(SPEEDRAIL_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
+add_custom_target(dist ALL
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${SPEEDRAIL_DIST_DIR}
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:SpeeDRaiL> ${SPEEDRAIL_SCRIPTS} ${SPEEDRAIL_MUSIC}
+          ${SPEEDRAIL_DIST_DIR}/
+  COMMAND ${CMAKE_COMMAND} -E copy ${SPEEDRAIL_README} ${SPEEDRAIL_DIST_DIR}/${SPEEDRAIL_README_NAME}
+  DEPENDS SpeeDRaiL
+  VERBATIM)
+
+install(TARGETS SpeeDRaiL RUNTIME DESTINATION ${SPEEDRAIL_RELEASE_FOLDER})
+install(FILES ${SPEEDRAIL_SCRIPTS} ${SPEEDRAIL_MUSIC} DESTINATION ${SPEEDRAIL_RELEASE_FOLDER})
+install(FILES ${SPEEDRAIL_README} DESTINATION ${SPEEDRAIL_RELEASE_FOLDER}
+        RENAME ${SPEEDRAIL_README_NAME})
+
+# SpeeDRaiL-<version>-win64.zip, holding the one folder SpeeDRaiL-<version>/,
+# and SHA256SUMS beside it.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(SPEEDRAIL_RELEASE_ZIP ${SPEEDRAIL_RELEASE_FOLDER}-win64)
+else()
+  set(SPEEDRAIL_RELEASE_ZIP ${SPEEDRAIL_RELEASE_FOLDER}-win32)
+endif()
+set(CPACK_PACKAGE_FILE_NAME ${SPEEDRAIL_RELEASE_ZIP})
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)  # the folder is the install destination
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/ReleasePackLocale.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/ReleaseChecksums.cmake)
+include(CPack)
+
+# The test run builds the release, then reads it as a user would get it.
+find_package(Python3 COMPONENTS Interpreter)
+if(Python3_Interpreter_FOUND)
+  add_test(NAME release_package
+           COMMAND ${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --config $<CONFIG> --target package)
+  # In a plain C locale, as on a fresh machine without a language set.
+  set_tests_properties(release_package PROPERTIES FIXTURES_SETUP release TIMEOUT 900
+                                                  ENVIRONMENT "LC_ALL=C;LANG=")
+  add_test(NAME release_zip
+           COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/tests/release/release_test.py
+                   ${CMAKE_BINARY_DIR}/${SPEEDRAIL_RELEASE_ZIP}.zip ${SPEEDRAIL_RELEASE_FOLDER}
+                   ${CMAKE_CURRENT_SOURCE_DIR}/res/music)
+  set_tests_properties(release_zip PROPERTIES FIXTURES_REQUIRED release)
+else()
+  message(STATUS "No Python 3: the release test is not run")
+endif()

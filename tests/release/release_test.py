@@ -1,0 +1,96 @@
+#!/usr/bin/env python3
+"""Reads the release zip as a user gets it and checks what it promises.
+
+    release_test.py <zip> <folder name> <music folder>
+
+The zip must hold exactly one folder, <folder name>/, with the program, the
+two scripts, every track of <music folder> and the read-me; the program must
+be stripped and small; the read-me must be UTF-8 with a byte-order mark and
+CR LF line ends; SHA256SUMS beside the zip must name the zip with its hash.
+"""
+
+import hashlib
+import os
+import struct
+import sys
+import unittest
+import zipfile
+
+ZIP_PATH, FOLDER, MUSIC_DIR = sys.argv[1:4]
+README = "LÉEME.txt"
+EXE = "SpeeDRaiL.exe"
+MAX_EXE_BYTES = 512 * 1024
+
+
+def pe_facts(image):
+    """Machine, symbol table and section names from a PE file's headers."""
+    if image[:2] != b"MZ":
+        raise ValueError("no MZ header")
+    pe = struct.unpack_from("<I", image, 0x3C)[0]
+    if image[pe:pe + 4] != b"PE\0\0":
+        raise ValueError("no PE signature")
+    machine, sections, _, symbols_at, symbols, optional_size, _ = struct.unpack_from(
+        "<HHIIIHH", image, pe + 4)
+    table = pe + 24 + optional_size
+    names = [image[table + 40 * i:table + 40 * i + 8].rstrip(b"\0").decode("latin-1")
+             for i in range(sections)]
+    return machine, symbols_at, symbols, names
+
+
+class ReleaseZip(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.zip = zipfile.ZipFile(ZIP_PATH)
+        cls.entries = {info.filename: info for info in cls.zip.infolist()}
+
+    def read(self, name):
+        return self.zip.read(FOLDER + "/" + name)
+
+    def test_holds_one_folder_with_the_program_scripts_music_and_read_me(self):
+        tracks = sorted(n for n in os.listdir(MUSIC_DIR) if n.endswith(".mid"))
+        self.assertGreaterEqual(len(tracks), 2)
+        expected = {EXE, "srvopen.cmd", "fix_W7-10.cmd", README} | set(tracks)
+        files = set()
+        for name, info in self.entries.items():
+            self.assertTrue(name.startswith(FOLDER + "/"), name)
+            if not info.is_dir():
+                files.add(name[len(FOLDER) + 1:])
+        self.assertEqual(files, expected)
+        self.assertEqual(self.zip.testzip(), None)
+        # Without the UTF-8 mark, Windows' zip folders read the name in the
+        # OEM code page and show it garbled.
+        self.assertTrue(self.entries[FOLDER + "/" + README].flag_bits & 0x800)
+
+    def test_the_program_is_stripped_and_small(self):
+        image = self.read(EXE)
+        self.assertLess(len(image), MAX_EXE_BYTES)
+        machine, symbols_at, symbols, sections = pe_facts(image)
+        self.assertEqual(machine, 0x8664, "a 64-bit program")
+        self.assertEqual((symbols_at, symbols), (0, 0), "no symbol table")
+        for name in sections:
+            self.assertFalse(name.startswith(".debug") or name.startswith("/"),
+                             "debug section " + name)
+
+    def test_the_read_me_is_utf8_with_a_byte_order_mark_and_crlf_line_ends(self):
+        data = self.read(README)
+        self.assertTrue(data.startswith(b"\xef\xbb\xbf"), "no byte-order mark")
+        text = data[3:].decode("utf-8")
+        lines = text.split("\r\n")
+        self.assertEqual(lines[-1], "", "the last line ends with CR LF")
+        for number, line in enumerate(lines, 1):
+            self.assertNotIn("\n", line, "bare LF in line %d" % number)
+            self.assertNotIn("\r", line, "bare CR in line %d" % number)
+        version = FOLDER.split("-", 1)[1]
+        self.assertIn("SpeeDRaiL " + version, text)
+
+    def test_sha256sums_names_the_zip_with_its_hash(self):
+        sums = os.path.join(os.path.dirname(ZIP_PATH), "SHA256SUMS")
+        with open(sums, encoding="ascii") as f:
+            lines = f.read().splitlines()
+        with open(ZIP_PATH, "rb") as f:
+            digest = hashlib.sha256(f.read()).hexdigest()
+        self.assertEqual(lines, [digest + "  " + os.path.basename(ZIP_PATH)])
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1])
