@@ -32,11 +32,30 @@ endif()
 # the program from, and the release zip.
 include(cmake/Release.cmake)
 
-file(GLOB SPEEDRAIL_WIN32_BENCH_SOURCES CONFIGURE_DEPENDS bench/win32/*.cpp)
-if(SPEEDRAIL_WIN32_BENCH_SOURCES)
-  add_executable(win32_bench ${SPEEDRAIL_WIN32_BENCH_SOURCES} ${SPEEDRAIL_RESOURCES})
-  target_link_libraries(win32_bench PRIVATE speedrail_win32 speedrail_test_support)
+# Under Wine the build folder is reached through the Z: drive.
+if(CMAKE_CROSSCOMPILING)
+  set(SPEEDRAIL_BUILD_DRIVE "Z:")
+else()
+  set(SPEEDRAIL_BUILD_DRIVE "")
 endif()
+
+# Benchmarks (scripts/bench.sh runs them): one program per source in
+# bench/win32, and the bare program the start-up benchmark compares with.
+add_executable(bare_window WIN32 bench/win32/children/bare_window.cpp)
+target_compile_definitions(bare_window PRIVATE UNICODE _UNICODE)
+if(MINGW)
+  target_link_options(bare_window PRIVATE -municode)
+endif()
+file(GLOB SPEEDRAIL_WIN32_BENCH_SOURCES CONFIGURE_DEPENDS bench/win32/*.cpp)
+foreach(source ${SPEEDRAIL_WIN32_BENCH_SOURCES})
+  get_filename_component(name ${source} NAME_WE)
+  add_executable(${name} ${source} ${SPEEDRAIL_RESOURCES})
+  target_link_libraries(${name} PRIVATE speedrail_win32 speedrail_test_support)
+  target_compile_definitions(${name} PRIVATE
+    SPEEDRAIL_DIST_DIR="${SPEEDRAIL_BUILD_DRIVE}${SPEEDRAIL_DIST_DIR}"
+    SPEEDRAIL_BARE_WINDOW="${SPEEDRAIL_BUILD_DRIVE}$<TARGET_FILE:bare_window>")
+  add_dependencies(${name} bare_window dist)
+endforeach()
 
 # GoogleTest from the sources Debian's googletest package ships.
 set(SPEEDRAIL_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
@@ -66,13 +85,8 @@ endforeach()
 file(GLOB SPEEDRAIL_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
 add_executable(win32_tests ${SPEEDRAIL_WIN32_TEST_SOURCES} ${SPEEDRAIL_RESOURCES})
 target_link_libraries(win32_tests PRIVATE speedrail_win32 speedrail_test_support gtest gtest_main)
-# Under Wine the build folder is reached through the Z: drive.
-if(CMAKE_CROSSCOMPILING)
-  set(SPEEDRAIL_DIST_DIR_FOR_TESTS "Z:${SPEEDRAIL_DIST_DIR}")
-else()
-  set(SPEEDRAIL_DIST_DIR_FOR_TESTS "${SPEEDRAIL_DIST_DIR}")
-endif()
-target_compile_definitions(win32_tests PRIVATE SPEEDRAIL_DIST_DIR="${SPEEDRAIL_DIST_DIR_FOR_TESTS}")
+target_compile_definitions(win32_tests PRIVATE
+                           SPEEDRAIL_DIST_DIR="${SPEEDRAIL_BUILD_DRIVE}${SPEEDRAIL_DIST_DIR}")
 if(SPEEDRAIL_TEST_CHILDREN)
   add_dependencies(win32_tests ${SPEEDRAIL_TEST_CHILDREN})
 endif()
