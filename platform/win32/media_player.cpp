@@ -13,15 +13,10 @@ namespace {
 constexpr DISPID kUrlDispatchId = 1;
 constexpr DISPID kCloseDispatchId = 3;
 
-bool fileExists(const std::string& name) {
-    const DWORD attributes = ::GetFileAttributesW(toWide(name).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
 // The player resolves relative names against its own idea of a base folder,
 // so it is handed the full path of the file in the current folder.
 std::wstring musicFilePath(const std::string& name) {
-    const std::wstring relative = toWide(resolveMusicFileName(name, fileExists));
+    const std::wstring relative = toWide(resolveMusicFileName(name, musicFileExists));
     if (relative.empty()) return relative;
     const DWORD length = ::GetFullPathNameW(relative.c_str(), 0, nullptr, nullptr);
     if (length == 0) return relative;
@@ -32,6 +27,11 @@ std::wstring musicFilePath(const std::string& name) {
 }
 
 }  // namespace
+
+bool musicFileExists(const std::string& name) {
+    const DWORD attributes = ::GetFileAttributesW(toWide(name).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
 
 MediaPlayer::MediaPlayer() {
     if (!createMediaPlayer()) sequencer_ = std::make_unique<MidiSequencer>();

@@ -13,6 +13,9 @@
 
 namespace speedrail::win32 {
 
+// Whether `name` is a file (not a folder) of the current folder.
+bool musicFileExists(const std::string& name);
+
 class MediaPlayer {
 public:
     // Creates the player on the calling thread, which must be in a

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/music_file_name.h"
 #include "platform/win32/media_player.h"
 #include "platform/win32/wide_text.h"
 
@@ -42,10 +43,15 @@ std::string Win32Platform::systemCodePageToUtf8(const std::string& bytes) {
 
 // The callers hand names over and never look at what the player makes of
 // them: nothing the player does, not even running out of memory, reaches
-// them.
+// them. Before anything has played, a name with no file behind it has
+// nothing to play and nothing to replace, so the player (slow to create) is
+// not created for it: start-up without music stays quick.
 void Win32Platform::setPlayerUrl(const std::string& url) {
     try {
-        if (!player_) player_ = std::make_unique<MediaPlayer>();
+        if (!player_) {
+            if (!musicFileExists(resolveMusicFileName(url, musicFileExists))) return;
+            player_ = std::make_unique<MediaPlayer>();
+        }
         player_->setUrl(url);
     } catch (...) {
     }
