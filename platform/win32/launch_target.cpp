@@ -2,10 +2,9 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/working_folder_path.h"
 
 namespace speedrail::win32 {
 namespace {
@@ -19,16 +18,6 @@ namespace {
 bool isBareName(const std::wstring& word) {
     return !word.empty() && word != L"." && word != L".." &&
            word.find_first_of(L"\\/:\"*?<>|") == std::wstring::npos;
-}
-
-// `name` in the working folder.
-std::wstring workingFolderPath(const std::wstring& name) {
-    const DWORD length = ::GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
-    if (length == 0) return {};
-    std::vector<wchar_t> full(length);
-    const DWORD written = ::GetFullPathNameW(name.c_str(), length, full.data(), nullptr);
-    if (written == 0 || written >= length) return {};
-    return std::wstring(full.data(), written);
 }
 
 }  // namespace

@@ -1,13 +1,17 @@
 #include "platform/win32/media_player.h"
 
-#include <vector>
-
 #include "platform/music_file_name.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/working_folder_path.h"
 
 namespace speedrail::win32 {
 
 namespace {
+
+bool fileExists(const std::string& name) {
+    const DWORD attributes = ::GetFileAttributesW(toWide(name).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
 
 // Dispatch ids of the player's automation interface.
 constexpr DISPID kUrlDispatchId = 1;
@@ -16,21 +20,15 @@ constexpr DISPID kCloseDispatchId = 3;
 // The player resolves relative names against its own idea of a base folder,
 // so it is handed the full path of the file in the current folder.
 std::wstring musicFilePath(const std::string& name) {
-    const std::wstring relative = toWide(resolveMusicFileName(name, musicFileExists));
-    if (relative.empty()) return relative;
-    const DWORD length = ::GetFullPathNameW(relative.c_str(), 0, nullptr, nullptr);
-    if (length == 0) return relative;
-    std::vector<wchar_t> full(length);
-    const DWORD written = ::GetFullPathNameW(relative.c_str(), length, full.data(), nullptr);
-    if (written == 0 || written >= length) return relative;
-    return std::wstring(full.data(), written);
+    const std::wstring relative = toWide(resolveMusicFileName(name, fileExists));
+    const std::wstring full = workingFolderPath(relative);
+    return full.empty() ? relative : full;
 }
 
 }  // namespace
 
-bool musicFileExists(const std::string& name) {
-    const DWORD attributes = ::GetFileAttributesW(toWide(name).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+bool hasMusicFile(const std::string& name) {
+    return fileExists(resolveMusicFileName(name, fileExists));
 }
 
 MediaPlayer::MediaPlayer() {

@@ -13,8 +13,8 @@
 
 namespace speedrail::win32 {
 
-// Whether `name` is a file (not a folder) of the current folder.
-bool musicFileExists(const std::string& name);
+// Whether the music name stands for a file of the current folder.
+bool hasMusicFile(const std::string& name);
 
 class MediaPlayer {
 public:

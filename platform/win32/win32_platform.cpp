@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "platform/music_file_name.h"
 #include "platform/win32/media_player.h"
 #include "platform/win32/wide_text.h"
 
@@ -49,7 +48,7 @@ std::string Win32Platform::systemCodePageToUtf8(const std::string& bytes) {
 void Win32Platform::setPlayerUrl(const std::string& url) {
     try {
         if (!player_) {
-            if (!musicFileExists(resolveMusicFileName(url, musicFileExists))) return;
+            if (!hasMusicFile(url)) return;
             player_ = std::make_unique<MediaPlayer>();
         }
         player_->setUrl(url);
