@@ -2,12 +2,6 @@
 
 namespace speedrail {
 
-std::string trimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 std::string quoteArgument(const std::string& argument) {
     std::string quoted = "\"";
     std::size_t backslashes = 0;

@@ -5,10 +5,9 @@
 
 #include <string>
 
-namespace speedrail {
+#include "base/blanks.h"
 
-// The text without blanks at either end.
-std::string trimBlanks(const std::string& text);
+namespace speedrail {
 
 // One argument quoted so that the Windows command-line rules give it back
 // unchanged: "name", with inner quotes and the backslashes before them escaped.
