@@ -62,6 +62,12 @@ void ServiceListBox::setSelected(std::int16_t index, bool selected) {
     invalidateAll();
 }
 
+void ServiceListBox::toggle(std::int16_t index) {
+    if (index < 0 || index >= model_.count()) return;
+    model_.setSelected(index, !model_.selected(index));
+    invalidateRow(index);
+}
+
 void ServiceListBox::syncCount() {
     if (!countBehind_ || !hwnd_) return;
     countBehind_ = false;
@@ -99,11 +105,27 @@ RECT ServiceListBox::tickIn(const RECT& row) const {
     return RECT{left, top, left + size, top + size};
 }
 
-RECT ServiceListBox::tickRect(std::int16_t index) const {
+RECT ServiceListBox::tickRect(std::int16_t index) const { return tickIn(rowRect(index)); }
+
+RECT ServiceListBox::rowRect(std::int16_t index) const {
     RECT row{};
     ::SendMessageW(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(index),
                    reinterpret_cast<LPARAM>(&row));
-    return tickIn(row);
+    return row;
+}
+
+std::optional<std::int16_t> ServiceListBox::entryAt(POINT point) const {
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
+    if (!::PtInRect(&client, point) || itemHeight_ <= 0) return std::nullopt;
+    const auto top = static_cast<int>(::SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0));
+    const int index = top + point.y / itemHeight_;
+    if (index < 0 || index >= model_.count()) return std::nullopt;
+    return static_cast<std::int16_t>(index);
+}
+
+int ServiceListBox::caret() const {
+    return static_cast<int>(::SendMessageW(hwnd_, LB_GETCARETINDEX, 0, 0));
 }
 
 void ServiceListBox::draw(const DRAWITEMSTRUCT& item) const {
@@ -139,13 +161,6 @@ void ServiceListBox::draw(const DRAWITEMSTRUCT& item) const {
     if (item.itemState & ODS_FOCUS) ::DrawFocusRect(dc, &row);
 }
 
-void ServiceListBox::toggle(int index) {
-    if (index < 0 || index >= model_.count()) return;
-    const auto entry = static_cast<std::int16_t>(index);
-    model_.setSelected(entry, !model_.selected(entry));
-    invalidateRow(index);
-}
-
 void ServiceListBox::invalidateRow(int index) {
     RECT row{};
     if (::SendMessageW(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(index),
@@ -162,18 +177,9 @@ void ServiceListBox::invalidateAll() {
     ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-bool ServiceListBox::onButtonDown(POINT point) {
-    if (point.y < 0 || itemHeight_ <= 0) return false;
-    const auto top = static_cast<int>(::SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0));
-    const int index = top + point.y / itemHeight_;
-    if (index >= model_.count()) return false;
-    RECT row{};
-    ::SendMessageW(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(index),
-                   reinterpret_cast<LPARAM>(&row));
-    const RECT tick = tickIn(row);
-    if (!::PtInRect(&tick, point)) return false;
-    toggle(index);
-    return true;
+// As in a check-box list, a click anywhere on a row toggles its entry.
+void ServiceListBox::onButtonDown(POINT point) {
+    if (const std::optional<std::int16_t> entry = entryAt(point)) toggle(*entry);
 }
 
 LRESULT ServiceListBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -183,14 +189,14 @@ LRESULT ServiceListBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM 
             break;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-            // A click on a tick box toggles that entry; the list box then
-            // moves its caret there as for any click.
+            // A click on an entry toggles it (a double click is a second
+            // click); the list box then moves its caret there.
             onButtonDown(
                 POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
             break;
         case WM_KEYDOWN:
             if (wParam == VK_SPACE) {
-                toggle(static_cast<int>(::SendMessageW(window, LB_GETCARETINDEX, 0, 0)));
+                toggle(static_cast<std::int16_t>(caret()));
                 return 0;
             }
             break;

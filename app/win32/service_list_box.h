@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 
 #include "app/layout.h"
 #include "app/service_list.h"
@@ -34,6 +35,9 @@ public:
     bool append(const std::string& text);
     void clear();
     void setSelected(std::int16_t index, bool selected);
+    // The user's toggle of one entry's tick: a click on its row, Space at
+    // the caret, a screen reader's default action.
+    void toggle(std::int16_t index);
 
     // Brings the row count up to date and redraws at once.
     void repaint();
@@ -48,13 +52,19 @@ public:
     // Where the tick box of row `index` is, in the list's client
     // coordinates (while the row is scrolled into view).
     RECT tickRect(std::int16_t index) const;
+    // The whole row of entry `index`, in the list's client coordinates.
+    RECT rowRect(std::int16_t index) const;
+    // The entry whose row holds the point (client coordinates); nothing
+    // below the last entry.
+    std::optional<std::int16_t> entryAt(POINT point) const;
+    // The entry at the caret, or -1.
+    int caret() const;
 
 private:
     static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR self);
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    bool onButtonDown(POINT point);
-    void toggle(int index);
+    void onButtonDown(POINT point);
     void invalidateRow(int index);
     void invalidateAll();
     RECT tickIn(const RECT& row) const;

@@ -50,25 +50,28 @@ TEST_F(WindowListTest, ClickOnATickTogglesThatEntryAlone) {
     EXPECT_EQ(window->listText(2), "Spooler  ");
 }
 
-TEST_F(WindowListTest, ClickOnAnEntrysTextMovesTheCaretWithoutTicking) {
+// As in a check-box list, a click on an entry's text toggles it like a
+// click on its tick box; keys that move the caret leave the ticks alone.
+TEST_F(WindowListTest, ClickOnAnEntrysTextTicksItAndMovesTheCaret) {
     open(96, /*show=*/true);
     fill({"AudioSrv", "Dhcp", "Spooler"}, false);
     const RECT tick = window->listTickRect(1);
     click(list(), POINT{tick.right + 40, (tick.top + tick.bottom) / 2});
-    EXPECT_EQ(ticks(), (std::vector<bool>{false, false, false}));
+    EXPECT_EQ(ticks(), (std::vector<bool>{false, true, false}));
     EXPECT_EQ(::SendMessageW(list(), LB_GETCARETINDEX, 0, 0), 1);
     EXPECT_EQ(::GetFocus(), list());
 
-    // Space ticks and unticks the entry at the caret.
-    pressKey(VK_SPACE);
-    EXPECT_EQ(ticks(), (std::vector<bool>{false, true, false}));
+    // Space toggles the entry at the caret.
     pressKey(VK_SPACE);
     EXPECT_EQ(ticks(), (std::vector<bool>{false, false, false}));
+    for (const WORD key : {VK_DOWN, VK_UP, VK_END, VK_HOME, VK_NEXT, VK_PRIOR}) pressKey(key);
+    pressKey(VK_DOWN);
+    EXPECT_EQ(::SendMessageW(list(), LB_GETCARETINDEX, 0, 0), 1);
+    EXPECT_EQ(ticks(), (std::vector<bool>{false, false, false}));
 
-    // With the focus already in the list, a click moves the caret again.
-    const RECT third = window->listTickRect(2);
-    click(list(), POINT{third.right + 40, (third.top + third.bottom) / 2});
-    EXPECT_EQ(::SendMessageW(list(), LB_GETCARETINDEX, 0, 0), 2);
+    // Below the last entry a click changes nothing.
+    const RECT last = window->listTickRect(2);
+    click(list(), POINT{last.right + 40, last.bottom + 2 * (last.bottom - last.top)});
     EXPECT_EQ(ticks(), (std::vector<bool>{false, false, false}));
     EXPECT_TRUE(platform.calls.empty());
 }

@@ -14,8 +14,9 @@ class WindowSelectionTest : public WindowTest {
 protected:
     void scanKnownListing() {
         // UTF-16LE with its mark, as the listing tool writes it.
-        const std::string utf8 = "Name      \r\nAudioSrv  \r\nDhcp      \r\nKeyIso    \r\n"
-                                 "Spooler   \r\nThemes    \r\n";
+        const std::string utf8 =
+            "Name      \r\nAudioSrv  \r\nDhcp      \r\nKeyIso    \r\n"
+            "Spooler   \r\nThemes    \r\n";
         std::string listing = "\xFF\xFE";
         for (const char c : utf8) listing += {c, '\0'};
         platform.files["srv.tmp"] = listing;
@@ -50,6 +51,36 @@ TEST_F(WindowSelectionTest, BoxClicksAfterAScanGiveTheRulesTicks) {
     }
     EXPECT_EQ(window->boxValue(Box::Check5), 0);
     EXPECT_FALSE(window->form().state().keepNetwork);
+}
+
+// Picking by hand: clicks anywhere on a row toggle it (a double click is
+// two clicks), and the stop run sends exactly the entries picked.
+TEST_F(WindowSelectionTest, ClicksOnEntriesPickWhatTheStopRunStops) {
+    open(96, /*show=*/true);
+    scanKnownListing();
+    clickBox(ControlId::Check5);
+    ASSERT_EQ(ticks(), (Ticks{false, false, false, false, false}));
+
+    const HWND list = window->controlWindow(ControlId::List1);
+    const auto rowPoint = [&](std::int16_t entry, bool onTick) {
+        const RECT tick = window->listTickRect(entry);
+        return POINT{onTick ? (tick.left + tick.right) / 2 : tick.right + 30,
+                     (tick.top + tick.bottom) / 2};
+    };
+    click(list, rowPoint(1, false));
+    const LPARAM third = MAKELPARAM(rowPoint(3, false).x, rowPoint(3, false).y);
+    for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+        ::PostMessageW(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, third);
+    }
+    click(list, rowPoint(4, true));
+    EXPECT_EQ(ticks(), (Ticks{false, true, false, false, true}));
+
+    platform.messageBoxAnswers.push_back(::speedrail::message_box::kAnswerYes);
+    window->form().Command4_Click();
+    const auto stops = platform.callsStartingWith("launch sc stop");
+    ASSERT_EQ(stops.size(), 2u);
+    EXPECT_EQ(stops[0].rfind("launch sc stop \"Dhcp\" |", 0), 0u) << stops[0];
+    EXPECT_EQ(stops[1].rfind("launch sc stop \"Themes\" |", 0), 0u) << stops[1];
 }
 
 TEST_F(WindowSelectionTest, TabReachesTheBoxesInTheirOrderOnceAScanEnabledThem) {
