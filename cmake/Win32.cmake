@@ -50,7 +50,7 @@ file(GLOB SPEEDRAIL_WIN32_BENCH_SOURCES CONFIGURE_DEPENDS bench/win32/*.cpp)
 foreach(source ${SPEEDRAIL_WIN32_BENCH_SOURCES})
   get_filename_component(name ${source} NAME_WE)
   add_executable(${name} ${source} ${SPEEDRAIL_RESOURCES})
-  target_link_libraries(${name} PRIVATE speedrail_win32 speedrail_test_support)
+  target_link_libraries(${name} PRIVATE speedrail_win32 speedrail_test_support oleacc)
   target_compile_definitions(${name} PRIVATE
     SPEEDRAIL_DIST_DIR="${SPEEDRAIL_BUILD_DRIVE}${SPEEDRAIL_DIST_DIR}"
     SPEEDRAIL_BARE_WINDOW="${SPEEDRAIL_BUILD_DRIVE}$<TARGET_FILE:bare_window>")
@@ -84,7 +84,8 @@ endforeach()
 
 file(GLOB SPEEDRAIL_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
 add_executable(win32_tests ${SPEEDRAIL_WIN32_TEST_SOURCES} ${SPEEDRAIL_RESOURCES})
-target_link_libraries(win32_tests PRIVATE speedrail_win32 speedrail_test_support gtest gtest_main)
+target_link_libraries(win32_tests PRIVATE speedrail_win32 speedrail_test_support gtest gtest_main
+                                          oleacc)
 target_compile_definitions(win32_tests PRIVATE
                            SPEEDRAIL_DIST_DIR="${SPEEDRAIL_BUILD_DRIVE}${SPEEDRAIL_DIST_DIR}")
 if(SPEEDRAIL_TEST_CHILDREN)

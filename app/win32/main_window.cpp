@@ -5,6 +5,9 @@
 #include <stdexcept>
 #include <utility>
 
+#include "app/win32/accessible_button.h"
+#include "app/win32/accessible_form.h"
+#include "app/win32/accessible_list.h"
 #include "app/win32/check_box.h"
 #include "app/win32/colour.h"
 #include "app/win32/common_controls.h"
@@ -182,6 +185,11 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case kSyncListMessage:
             list_.syncCount();
             return 0;
+        case kAccessibleClickMessage:
+            if (wParam < static_cast<WPARAM>(layout::kControlCount)) {
+                runClick(static_cast<ControlId>(wParam));
+            }
+            return 0;
         case WM_DESTROY:
             onDestroy();
             return 0;
@@ -202,6 +210,7 @@ bool MainWindow::onCreate() {
     createChildren();
     applyFonts();
     createToolTips();
+    createAccessibility();
     fitClientArea(0, 0, false);
     return true;
 }
@@ -266,6 +275,28 @@ void MainWindow::createChildren() {
         }
         if (!child) throw std::runtime_error(std::string("cannot create ") + control.name);
         children_[indexOf(id)] = child;
+    }
+}
+
+// Nothing of oleacc is loaded here: only a client's first request does that.
+void MainWindow::createAccessibility() {
+    accessible_.push_back(
+        std::make_unique<AccessibleWindow>(hwnd_, std::make_unique<AccessibleForm>(*this)));
+    for (const layout::Control& control : layout::controls()) {
+        const HWND child = children_[indexOf(control.id)];
+        if (!child) continue;
+        std::unique_ptr<AccessibleModel> model;
+        if (control.kind == ControlKind::ListBox) {
+            model = std::make_unique<AccessibleList>(list_, control);
+        } else if (control.kind == ControlKind::CheckBox) {
+            const auto box = static_cast<std::size_t>(static_cast<int>(control.id) -
+                                                      static_cast<int>(ControlId::Check1));
+            model = std::make_unique<AccessibleButton>(
+                child, control, [this, box] { return boxValues_[box] == 1; });
+        } else {
+            model = std::make_unique<AccessibleButton>(child, control, nullptr);
+        }
+        accessible_.push_back(std::make_unique<AccessibleWindow>(child, std::move(model)));
     }
 }
 
@@ -593,8 +624,11 @@ HWND MainWindow::boxWindow(Box box) const { return children_[indexOf(boxControl(
 int MainWindow::boxValue(Box box) const { return boxValues_[static_cast<std::size_t>(box)]; }
 
 void MainWindow::setBoxValue(Box box, int value) {
-    boxValues_[static_cast<std::size_t>(box)] = value;
+    int& stored = boxValues_[static_cast<std::size_t>(box)];
+    if (stored == value) return;
+    stored = value;
     ::InvalidateRect(boxWindow(box), nullptr, FALSE);
+    ::NotifyWinEvent(EVENT_OBJECT_STATECHANGE, boxWindow(box), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void MainWindow::enableBox(Box box) { ::EnableWindow(boxWindow(box), TRUE); }
@@ -622,9 +656,12 @@ void MainWindow::listClear() { list_.clear(); }
 void MainWindow::repaintList() { list_.repaint(); }
 
 void MainWindow::setStatus(const std::string& caption) {
+    if (look_.status == caption) return;
     look_.status = caption;
     const RECT rect = rectOf(ControlId::Label4);
     ::InvalidateRect(hwnd_, &rect, FALSE);
+    // A screen reader reads the status line out as it changes.
+    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, formChildId(ControlId::Label4));
 }
 
 void MainWindow::repaintStatus() {

@@ -6,11 +6,14 @@
 #include <windows.h>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/form1.h"
 #include "app/layout.h"
+#include "app/win32/accessible_window.h"
 #include "app/win32/fonts.h"
 #include "app/win32/form_painter.h"
 #include "app/win32/pictures.h"
@@ -112,6 +115,7 @@ private:
     LRESULT onNcDestroy(WPARAM wParam, LPARAM lParam);
 
     void createChildren();
+    void createAccessibility();
     void createToolTips();
     void loadPictures();
     void buildFonts();
@@ -134,6 +138,8 @@ private:
     std::array<int, kBoxCount> boxValues_{};  // 0 unticked, 1 ticked
     ServiceListBox list_;
     ToolTips toolTips_;
+    // What screen readers get from the window and each child window.
+    std::vector<std::unique_ptr<AccessibleWindow>> accessible_;
     HWND focusBeforeDeactivation_ = nullptr;
 
     FontFaces faces_;

@@ -53,6 +53,7 @@ bool ServiceListBox::append(const std::string& text) {
 void ServiceListBox::clear() {
     model_.clear();
     countBehind_ = false;
+    announcedCaret_ = -1;
     if (hwnd_) ::SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
 }
 
@@ -60,12 +61,20 @@ void ServiceListBox::setSelected(std::int16_t index, bool selected) {
     if (model_.selected(index) == selected) return;
     model_.setSelected(index, selected);
     invalidateAll();
+    notifyTickChanged(index);
 }
 
 void ServiceListBox::toggle(std::int16_t index) {
     if (index < 0 || index >= model_.count()) return;
     model_.setSelected(index, !model_.selected(index));
     invalidateRow(index);
+    notifyTickChanged(index);
+}
+
+// Screen readers hear of each tick that changes; the entries are the list
+// object's children, counted from 1.
+void ServiceListBox::notifyTickChanged(std::int16_t index) const {
+    if (hwnd_) ::NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd_, OBJID_CLIENT, index + 1);
 }
 
 void ServiceListBox::syncCount() {
@@ -114,6 +123,15 @@ RECT ServiceListBox::rowRect(std::int16_t index) const {
     return row;
 }
 
+bool ServiceListBox::entryInView(std::int16_t index) const {
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
+    if (itemHeight_ <= 0) return false;
+    const auto top = static_cast<int>(::SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0));
+    const int rows = (client.bottom + itemHeight_ - 1) / itemHeight_;
+    return index >= top && index < top + rows;
+}
+
 std::optional<std::int16_t> ServiceListBox::entryAt(POINT point) const {
     RECT client{};
     ::GetClientRect(hwnd_, &client);
@@ -126,6 +144,11 @@ std::optional<std::int16_t> ServiceListBox::entryAt(POINT point) const {
 
 int ServiceListBox::caret() const {
     return static_cast<int>(::SendMessageW(hwnd_, LB_GETCARETINDEX, 0, 0));
+}
+
+void ServiceListBox::moveCaret(std::int16_t index) {
+    syncCount();
+    ::SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void ServiceListBox::draw(const DRAWITEMSTRUCT& item) const {
@@ -210,7 +233,36 @@ LRESULT ServiceListBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM 
         default:
             break;
     }
-    return common_controls::defSubclassProc(window, message, wParam, lParam);
+    const LRESULT result = common_controls::defSubclassProc(window, message, wParam, lParam);
+    switch (message) {
+        case WM_SETFOCUS:
+            announceCaret(true);
+            break;
+        case WM_KEYDOWN:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_MOUSEMOVE:
+        case LB_SETCURSEL:
+        case LB_SETCARETINDEX:
+            announceCaret(false);
+            break;
+        default:
+            break;
+    }
+    return result;
+}
+
+// Screen readers follow the caret through focus events on the entry under
+// it, while the list has the focus: when the caret moves, and when the
+// focus comes to the list.
+void ServiceListBox::announceCaret(bool focusArrived) {
+    if (!hwnd_ || ::GetFocus() != hwnd_) return;
+    const int entry = caret();
+    if (entry < 0 || entry >= model_.count() || (!focusArrived && entry == announcedCaret_)) {
+        return;
+    }
+    announcedCaret_ = entry;
+    ::NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd_, OBJID_CLIENT, entry + 1);
 }
 
 LRESULT CALLBACK ServiceListBox::subclassProc(HWND window, UINT message, WPARAM wParam,

@@ -54,11 +54,14 @@ public:
     RECT tickRect(std::int16_t index) const;
     // The whole row of entry `index`, in the list's client coordinates.
     RECT rowRect(std::int16_t index) const;
+    // Whether any of the entry's row is scrolled into view.
+    bool entryInView(std::int16_t index) const;
     // The entry whose row holds the point (client coordinates); nothing
     // below the last entry.
     std::optional<std::int16_t> entryAt(POINT point) const;
-    // The entry at the caret, or -1.
+    // The entry at the caret, or -1; moving the caret scrolls it into view.
     int caret() const;
+    void moveCaret(std::int16_t index);
 
 private:
     static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -66,6 +69,8 @@ private:
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void onButtonDown(POINT point);
     void invalidateRow(int index);
+    void notifyTickChanged(std::int16_t index) const;
+    void announceCaret(bool focusArrived);
     void invalidateAll();
     RECT tickIn(const RECT& row) const;
 
@@ -76,6 +81,7 @@ private:
     HFONT font_ = nullptr;
     bool countBehind_ = false;
     bool invalidated_ = false;  // a full redraw is already pending
+    int announcedCaret_ = -1;   // the entry screen readers were last told has the focus
     int dpi_ = 96;
     int itemHeight_ = 16;
 };

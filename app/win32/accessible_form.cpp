@@ -1,0 +1,149 @@
+#include "app/win32/accessible_form.h"
+
+#include <oleacc.h>
+
+#include <algorithm>
+#include <array>
+
+#include "app/win32/accessible_texts.h"
+#include "app/win32/main_window.h"
+
+namespace speedrail::win32 {
+namespace {
+
+using layout::ControlId;
+using layout::ControlKind;
+
+// Reading order: the banner, the run buttons, the boxes, the status line
+// and the list, then the bottom row from left to right. Shapes and the
+// hidden player are no part of it.
+constexpr std::array kChildren{
+    ControlId::Image1,   ControlId::Command1, ControlId::Command2, ControlId::Command3,
+    ControlId::Command4, ControlId::Command5, ControlId::Check1,   ControlId::Check2,
+    ControlId::Check3,   ControlId::Check4,   ControlId::Check5,   ControlId::Label4,
+    ControlId::List1,    ControlId::Image2,   ControlId::Image3,   ControlId::Image7,
+    ControlId::Image8,   ControlId::Image5,   ControlId::Label2,   ControlId::Image4,
+    ControlId::Image6,   ControlId::Label7,   ControlId::Label1,   ControlId::Label5,
+    ControlId::Label6,
+};
+
+ControlId controlOf(long child) { return kChildren[static_cast<std::size_t>(child - 1)]; }
+
+// What a windowless control is to a reader.
+enum class Kind { StaticText, Link, Button, Graphic };
+
+Kind kindOf(ControlId id) {
+    switch (id) {
+        case ControlId::Image1:
+        case ControlId::Image6:
+            return Kind::Link;  // they open web pages
+        case ControlId::Image4:
+            return Kind::Graphic;  // under Image6, with no click of its own
+        default:
+            return layout::control(id).kind == ControlKind::Image ? Kind::Button : Kind::StaticText;
+    }
+}
+
+bool hasClick(ControlId id) {
+    return kindOf(id) == Kind::Link || kindOf(id) == Kind::Button || id == ControlId::Label2;
+}
+
+}  // namespace
+
+long formChildId(ControlId id) {
+    const auto found = std::find(kChildren.begin(), kChildren.end(), id);
+    return found == kChildren.end() ? CHILDID_SELF
+                                    : static_cast<long>(found - kChildren.begin()) + 1;
+}
+
+long AccessibleForm::childCount() const { return static_cast<long>(kChildren.size()); }
+
+HWND AccessibleForm::childWindow(long child) const {
+    return child == CHILDID_SELF ? nullptr : window_.controlWindow(controlOf(child));
+}
+
+// The window's own name (its caption) comes from the standard object.
+std::optional<std::string> AccessibleForm::name(long child) const {
+    if (child == CHILDID_SELF) return std::nullopt;
+    const ControlId id = controlOf(child);
+    const layout::Control& control = layout::control(id);
+    if (id == ControlId::Label4) return window_.status();
+    if (control.kind == ControlKind::Label) return control.caption;
+    return accessible_text::toolTip(control);
+}
+
+// A label that has a tool tip (the version) says it beside its caption.
+std::optional<std::string> AccessibleForm::description(long child) const {
+    if (child == CHILDID_SELF) return std::nullopt;
+    const layout::Control& control = layout::control(controlOf(child));
+    if (control.kind != ControlKind::Label) return std::nullopt;
+    return accessible_text::toolTip(control);
+}
+
+long AccessibleForm::role(long child) const {
+    if (child == CHILDID_SELF) return ROLE_SYSTEM_CLIENT;
+    switch (kindOf(controlOf(child))) {
+        case Kind::Link:
+            return ROLE_SYSTEM_LINK;
+        case Kind::Button:
+            return ROLE_SYSTEM_PUSHBUTTON;
+        case Kind::Graphic:
+            return ROLE_SYSTEM_GRAPHIC;
+        case Kind::StaticText:
+            break;
+    }
+    return ROLE_SYSTEM_STATICTEXT;
+}
+
+// Painted controls never take the focus.
+long AccessibleForm::state(long child) const {
+    if (child == CHILDID_SELF) return windowState(window_.hwnd());
+    const ControlId id = controlOf(child);
+    long state = STATE_SYSTEM_READONLY;
+    if (kindOf(id) == Kind::Link) state |= STATE_SYSTEM_LINKED;
+    if (!layout::control(id).visible) state |= STATE_SYSTEM_INVISIBLE;
+    return state;
+}
+
+std::optional<std::string> AccessibleForm::defaultAction(long child) const {
+    if (child == CHILDID_SELF || !hasClick(controlOf(child))) return std::nullopt;
+    return kindOf(controlOf(child)) == Kind::Button ? accessible_text::kPress
+                                                    : accessible_text::kOpen;
+}
+
+// Posted, as a click arrives: the reader does not wait for a message box.
+bool AccessibleForm::doDefaultAction(long child) {
+    if (child == CHILDID_SELF || !hasClick(controlOf(child))) return false;
+    return ::PostMessageW(window_.hwnd(), kAccessibleClickMessage,
+                          static_cast<WPARAM>(controlOf(child)), 0) != FALSE;
+}
+
+std::optional<RECT> AccessibleForm::location(long child) const {
+    const layout::PixelRect r = window_.controlRect(controlOf(child));
+    RECT place{r.left, r.top, r.right, r.bottom};
+    ::MapWindowPoints(window_.hwnd(), nullptr, reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+std::optional<long> AccessibleForm::childOfWindow(HWND window) const {
+    for (long child = 1; window && child <= childCount(); ++child) {
+        if (childWindow(child) == window) return child;
+    }
+    return std::nullopt;
+}
+
+// A child window at the point, else the frontmost painted control.
+std::optional<long> AccessibleForm::childAt(POINT screen) const {
+    POINT client = screen;
+    ::ScreenToClient(window_.hwnd(), &client);
+    const HWND under = ::ChildWindowFromPointEx(window_.hwnd(), client, CWP_SKIPINVISIBLE);
+    if (const std::optional<long> child = childOfWindow(under)) return child;
+    const std::optional<ControlId> painted = window_.controlAt(client);
+    const long child = painted ? formChildId(*painted) : CHILDID_SELF;
+    if (child == CHILDID_SELF) return std::nullopt;
+    return child;
+}
+
+std::optional<long> AccessibleForm::focusedChild() const { return childOfWindow(::GetFocus()); }
+
+}  // namespace speedrail::win32
