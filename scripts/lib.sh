@@ -17,9 +17,14 @@ JOBS=$(nproc)
 
 log() { printf '== %s\n' "$*" >&2; }
 
+# Wine's media player plays MIDI through GStreamer: decodebin and the audio
+# converters (plugins-base), the MIDI parser and the FluidSynth decoder
+# (plugins-bad), and the General MIDI sound font FluidSynth plays with.
+# Without them the music stays silent and its tests fail.
 ensure_packages() {
   local wanted=(cmake ninja-build g++ clang libgtest-dev googletest libbenchmark-dev
                 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
+                gstreamer1.0-plugins-base gstreamer1.0-plugins-bad timgm6mb-soundfont
                 xvfb xauth x11-utils xdotool imagemagick python3)
   local missing=()
   for package in "${wanted[@]}"; do
