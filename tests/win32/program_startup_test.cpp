@@ -5,91 +5,15 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 #include "tests/win32/platform_test_folder.h"
+#include "tests/win32/started_program.h"
 
 namespace speedrail::win32::testing {
 namespace {
-
-struct ProgramWindows {
-    HWND warning = nullptr;  // the start-up message box
-    HWND main = nullptr;
-};
-
-ProgramWindows windowsOf(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        ProgramWindows found;
-    } search{processId, {}};
-    ::EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(context);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            if (owner != s.processId) return TRUE;
-            wchar_t title[128] = {};
-            ::GetWindowTextW(window, title, 128);
-            if (std::wstring(title) == L"Información - SpeeDRaiL") s.found.warning = window;
-            if (std::wstring(title) == L"SpeeDRaiL > Ejecute como Admin...") s.found.main = window;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-template <typename Condition>
-bool waitFor(Condition condition, DWORD timeoutMs) {
-    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
-    while (!condition()) {
-        if (::GetTickCount64() > deadline) return false;
-        ::Sleep(50);
-    }
-    return true;
-}
-
-std::wstring distributedProgram() {
-    std::wstring program = L"" SPEEDRAIL_DIST_DIR "/SpeeDRaiL.exe";
-    std::replace(program.begin(), program.end(), L'/', L'\\');
-    return program;
-}
-
-// A program the test started; one still running when the test ends is ended.
-struct StartedProgram {
-    UniqueKernelHandle process;
-    UniqueKernelHandle thread;
-    DWORD id = 0;
-
-    StartedProgram() = default;
-    StartedProgram(StartedProgram&&) = default;
-    ~StartedProgram() {
-        if (process && ::WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT) {
-            ::TerminateProcess(process.get(), 1);
-            ::WaitForSingleObject(process.get(), 10000);
-        }
-    }
-};
-
-StartedProgram start(const std::wstring& program, const std::wstring& workingFolder) {
-    std::wstring commandLine = L"\"" + program + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    StartedProgram result;
-    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          workingFolder.c_str(), &startup, &started)) {
-        ADD_FAILURE() << "cannot start the program: error " << ::GetLastError();
-        return result;
-    }
-    result.process.reset(started.hProcess);
-    result.thread.reset(started.hThread);
-    result.id = started.dwProcessId;
-    return result;
-}
 
 // Under Wine, for as long as the object lives, programs named SpeeDRaiL.exe
 // load these DLLs "native, then builtin", which gives Windows' search order
