@@ -2,7 +2,9 @@
 # Builds the cross build and runs the Win32 benchmarks under Wine, in the
 # test run's prefix, on a virtual display: start-up against a bare window,
 # the command launcher against bare CreateProcessW, and filling the service
-# list. Prints their figures; these are measurements, not tests.
+# list. Prints their figures; these are measurements, not tests. The music
+# really plays, into the session's sound files (scripts/in-wine-session.sh),
+# so the start-up with music measures playback, heard by no one.
 #
 # They run in a Wine desktop window of their own: on a bare X display with no
 # window manager, Wine waits up to two seconds for every window it hides to
