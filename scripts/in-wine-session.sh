@@ -13,6 +13,7 @@
 set -uo pipefail
 
 session=$(mktemp -d "${TMPDIR:-/tmp}/speedrail-session.XXXXXX") || exit 1
+trap 'rm -rf "$session"' EXIT
 export SPEEDRAIL_AUDIO_SINK=$session/streams
 mkdir "$SPEEDRAIL_AUDIO_SINK"
 cat >"$session/asound.conf" <<EOF
@@ -40,5 +41,4 @@ wine cmd /c exit </dev/null >/dev/null 2>&1
 "$@"
 status=$?
 wineserver -k </dev/null >/dev/null 2>&1
-rm -rf "$session"
 exit "$status"
