@@ -105,7 +105,8 @@ TEST_F(ProgramStartup, WarningComesFirstThenTheWindowAndClosingItEndsTheProgram)
 TEST_F(ProgramStartup, DllsDroppedBesideTheProgramAreNeverLoadedAndTheWindowStillOpens) {
     const std::vector<std::wstring> dropped = {
         L"comctl32", L"uxtheme", L"msimg32", L"windowscodecs", L"propsys", L"winmm",
-        L"msacm32",  L"mpr",     L"wmp",     L"dsound",        L"msvfw32", L"quartz"};
+        L"msacm32",  L"mpr",     L"wmp",     L"dsound",        L"msvfw32", L"quartz",
+        L"oleacc"};
     const std::wstring program = folder_ + L"\\SpeeDRaiL.exe";
     ASSERT_TRUE(::CopyFileW(distributedProgram().c_str(), program.c_str(), TRUE));
     for (const auto& name : dropped) {
