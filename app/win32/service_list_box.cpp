@@ -238,10 +238,12 @@ LRESULT ServiceListBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM 
         case WM_SETFOCUS:
             announceCaret(true);
             break;
+        case WM_MOUSEMOVE:  // dragging with the button down moves the caret
+            if (wParam & MK_LBUTTON) announceCaret(false);
+            break;
         case WM_KEYDOWN:
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-        case WM_MOUSEMOVE:
         case LB_SETCURSEL:
         case LB_SETCARETINDEX:
             announceCaret(false);
