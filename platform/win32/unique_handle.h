@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <oleauto.h>
+#include <winsvc.h>
 
 #include <utility>
 
@@ -48,6 +49,13 @@ struct FindHandleTraits {
     static void close(HANDLE h) { ::FindClose(h); }
 };
 using UniqueFindHandle = UniqueHandle<HANDLE, FindHandleTraits>;
+
+struct ServiceHandleTraits {  // the service manager and services opened from it
+    static SC_HANDLE invalid() { return nullptr; }
+    static bool valid(SC_HANDLE h) { return h != nullptr; }
+    static void close(SC_HANDLE h) { ::CloseServiceHandle(h); }
+};
+using UniqueServiceHandle = UniqueHandle<SC_HANDLE, ServiceHandleTraits>;
 
 struct ModuleTraits {  // DLLs loaded with LoadLibrary
     static HMODULE invalid() { return nullptr; }

@@ -7,12 +7,7 @@
 namespace speedrail::testing {
 namespace {
 
-struct ServiceHandleTraits {
-    static SC_HANDLE invalid() { return nullptr; }
-    static bool valid(SC_HANDLE h) { return h != nullptr; }
-    static void close(SC_HANDLE h) { ::CloseServiceHandle(h); }
-};
-using UniqueServiceHandle = win32::UniqueHandle<SC_HANDLE, ServiceHandleTraits>;
+using win32::UniqueServiceHandle;
 
 UniqueServiceHandle openManager(DWORD access) {
     return UniqueServiceHandle(::OpenSCManagerW(nullptr, nullptr, access));
