@@ -9,7 +9,7 @@ endif()
 # program runs elevated, and any other DLL it imported would be looked for
 # beside it first. The others (comctl32, winmm) are loaded at run time from
 # the system folder.
-set(SPEEDRAIL_WIN32_LIBS gdi32 user32 ole32 oleaut32 uuid shell32)
+set(SPEEDRAIL_WIN32_LIBS advapi32 gdi32 user32 ole32 oleaut32 uuid shell32)
 
 file(GLOB SPEEDRAIL_WIN32_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp platform/win32/*.cpp)
 list(FILTER SPEEDRAIL_WIN32_SOURCES EXCLUDE REGEX "/app/win32/winmain\\.cpp$")

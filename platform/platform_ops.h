@@ -8,6 +8,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace speedrail {
 
@@ -113,6 +114,13 @@ public:
     virtual std::unique_ptr<DirectorySearch> findNormalFiles(const std::string& pattern) = 0;
     // Single-byte text in the system's code page, as UTF-8.
     virtual std::string systemCodePageToUtf8(const std::string& bytes) = 0;
+
+    // The names of the system's services, as its service manager lists them
+    // (`sc query type= service state= all`): every own-process and
+    // shared-process service, per-user instances included, running or not,
+    // no drivers. In the manager's order, each exactly as the manager gives
+    // it; at most `maxNames`. Nothing when the manager cannot be read.
+    virtual std::optional<std::vector<std::string>> serviceNames(std::size_t maxNames) = 0;
 
     // Local time of day in seconds since midnight.
     virtual float secondsSinceMidnight() = 0;

@@ -38,6 +38,7 @@ public:
     std::optional<std::string> readFile(const std::string& name, std::size_t maxBytes) override;
     std::unique_ptr<DirectorySearch> findNormalFiles(const std::string& pattern) override;
     std::string systemCodePageToUtf8(const std::string& bytes) override;
+    std::optional<std::vector<std::string>> serviceNames(std::size_t maxNames) override;
     float secondsSinceMidnight() override;
     void seedRandom(float seed) override;
     float nextRandom() override;

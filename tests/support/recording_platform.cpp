@@ -118,6 +118,11 @@ std::string RecordingPlatform::systemCodePageToUtf8(const std::string& bytes) {
     return utf8;
 }
 
+std::optional<std::vector<std::string>> RecordingPlatform::serviceNames(std::size_t maxNames) {
+    calls.push_back("service names " + std::to_string(maxNames));
+    return managerServices;
+}
+
 float RecordingPlatform::secondsSinceMidnight() {
     calls.push_back("time of day");
     return seconds;

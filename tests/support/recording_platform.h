@@ -29,12 +29,13 @@ public:
     std::optional<std::string> readFile(const std::string& name, std::size_t maxBytes) override;
     std::unique_ptr<DirectorySearch> findNormalFiles(const std::string& pattern) override;
     std::string systemCodePageToUtf8(const std::string& bytes) override;
+    std::optional<std::vector<std::string>> serviceNames(std::size_t maxNames) override;
     float secondsSinceMidnight() override;
     void seedRandom(float seed) override;
     float nextRandom() override;
 
     // Calls in order, e.g. "launch sc stop \"X\" | style 2 | null input | system folder",
-    // "sleep 5000", "message box 48 | <title>", "url  0.mid".
+    // "sleep 5000", "message box 48 | <title>", "url  0.mid", "service names 32767".
     std::vector<std::string> calls;
     // Calls whose record starts with `prefix`.
     std::vector<std::string> callsStartingWith(const std::string& prefix) const;
@@ -44,6 +45,8 @@ public:
     bool folderWritable = true;
     // Names that findNormalFiles gives for any pattern, in order.
     std::vector<std::string> searchResults;
+    // What the service manager lists; nothing: it cannot be read.
+    std::optional<std::vector<std::string>> managerServices;
 
     // Answers of successive message boxes; OK once they run out.
     std::deque<std::int32_t> messageBoxAnswers;
