@@ -1,11 +1,17 @@
 // The scan: has the system list its services into srv.tmp through the
 // scratch script srv.cmd, and fills the list with one ticked entry per name.
+// Where the listing tool is missing or fails, the program's own script
+// leaves no name behind; the names then come from the service manager.
+#include <algorithm>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/form1.h"
 #include "app/service_list.h"
 #include "base/number_text.h"
 #include "base/try_step.h"
+#include "services/command_line.h"
 #include "services/listing_reader.h"
 
 namespace speedrail {
@@ -20,6 +26,13 @@ constexpr const char* kListing = "srv.tmp";
 constexpr std::uint32_t kFirstWaitMs = 2000;
 constexpr std::uint32_t kLongestListingMs = 30000;
 
+// Whether a listing names any service: a listing tool that failed leaves
+// none, or only the header, or blank lines.
+bool namesAService(const std::vector<std::string>& entries) {
+    return std::any_of(entries.begin(), entries.end(),
+                       [](const std::string& entry) { return !trimBlanks(entry).empty(); });
+}
+
 }  // namespace
 
 void Form1::Command1_Click() {
@@ -28,8 +41,10 @@ void Form1::Command1_Click() {
         window_.setStatus(" > Analizando servicios ...");
         window_.repaintStatus();
     });
+    bool scriptWritten = false;
     tryStep([&] {
         if (!platform_.normalFileExists(kListingScript)) {
+            scriptWritten = true;
             platform_.writeFile(kListingScript, kListingScriptText);
         }
     });
@@ -44,13 +59,32 @@ void Form1::Command1_Click() {
         if (script) script->waitForExit(kLongestListingMs - kFirstWaitMs);
     });
 
-    state_.serviceCount = 0;
+    std::vector<std::string> entries;
     tryStep([&] {
         const auto bytes = platform_.readFile(kListing, kMaxListingBytes);
         if (!bytes) return;
         const auto text = decodeListing(
             *bytes, [&](const std::string& raw) { return platform_.systemCodePageToUtf8(raw); });
-        for (const auto& entry : listingEntries(text, ServiceList::kMaxEntries)) {
+        entries = listingEntries(text, ServiceList::kMaxEntries);
+    });
+    // The program's own script ran when it was written now or is still
+    // byte for byte what an earlier scan wrote. Any other srv.cmd is the
+    // user's, and its listing is taken as it is, even when it names nothing.
+    tryStep([&] {
+        if (namesAService(entries)) return;
+        const std::string ownScript = kListingScriptText;
+        if (!scriptWritten &&
+            platform_.readFile(kListingScript, ownScript.size() + 1) != ownScript) {
+            return;
+        }
+        if (auto names = platform_.serviceNames(ServiceList::kMaxEntries)) {
+            entries = std::move(*names);
+        }
+    });
+
+    state_.serviceCount = 0;
+    tryStep([&] {
+        for (const auto& entry : entries) {
             window_.listAppend(entry);
             ++state_.serviceCount;
         }

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "app/form1.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/recording_window.h"
@@ -68,6 +72,62 @@ TEST_F(ScanFixture, MissingOrEmptyListingGivesAnEmptyListAndCountZero) {
         form.Command1_Click();
         EXPECT_EQ(window.list.count(), 0);
         EXPECT_EQ(window.status, " >  0 servicios detectados ");
+        EXPECT_TRUE(window.boxEnabled(Box::Check5));
+        EXPECT_EQ(window.pointer, Pointer::Default);
+    }
+}
+
+// Where the listing tool is missing (Windows 11 from 25H2) or fails, the
+// program's own script leaves a listing without names: the names then come
+// from the service manager. A user's own script is taken at its word.
+TEST(Scan, OnlyTheProgramsOwnScriptFallsBackToTheServiceManager) {
+    enum class Script { Absent, Own, Users };
+    struct Case {
+        const char* what;
+        Script script;
+        std::optional<std::string> listing;  // nothing: srv.tmp missing
+        Texts expected;
+        bool managerAsked;
+    };
+    const Texts manager = {"AarSvc_686e4", "BITS", "Spooler"};
+    const Texts listed = {"BITS   ", "Spooler"};
+    const std::string usersScript = "@wmic service get name > srv.tmp\n@exit\n";
+    for (const Case& c : {
+             Case{"written, no listing", Script::Absent, std::nullopt, manager, true},
+             Case{"written, empty listing", Script::Absent, "", manager, true},
+             Case{"kept, header only", Script::Own, "Name   \r\n", manager, true},
+             Case{"kept, header and blank lines", Script::Own, "Name\r\n\r\n  \r\n", manager, true},
+             Case{"written, names listed", Script::Absent, "Name\r\nBITS   \r\nSpooler\r\n", listed,
+                  false},
+             Case{"kept, names listed", Script::Own, "Name\r\nBITS   \r\nSpooler\r\n", listed,
+                  false},
+             Case{"user's, empty listing", Script::Users, "", {}, false},
+             Case{"user's, no listing", Script::Users, std::nullopt, {}, false},
+         }) {
+        SCOPED_TRACE(c.what);
+        RecordingWindow window;
+        RecordingPlatform platform;
+        Form1 form{window, platform};
+        platform.managerServices = manager;
+        if (c.script != Script::Absent) {
+            platform.files["srv.cmd"] = c.script == Script::Own ? kNewScript : usersScript;
+        }
+        platform.onLaunch = [&](const std::string&) {
+            if (c.listing) platform.files["srv.tmp"] = *c.listing;
+        };
+        form.Command1_Click();
+
+        std::vector<std::string> entries;
+        for (std::int16_t i = 0; i < window.list.count(); ++i) {
+            entries.push_back(window.list.text(i));
+        }
+        EXPECT_EQ(entries, c.expected);
+        EXPECT_EQ(window.ticks(), std::vector<bool>(c.expected.size(), true));
+        EXPECT_EQ(window.status,
+                  " >  " + std::to_string(c.expected.size()) + " servicios detectados ");
+        EXPECT_EQ(platform.callsStartingWith("service names"),
+                  c.managerAsked ? Texts{"service names 32767"} : Texts{});
+        EXPECT_TRUE(platform.callsStartingWith("write srv.tmp").empty());
         EXPECT_TRUE(window.boxEnabled(Box::Check5));
         EXPECT_EQ(window.pointer, Pointer::Default);
     }
