@@ -1,13 +1,19 @@
-// End to end under the real platform: the real listing tool, sc and net.
+// End to end under the real platform: the real listing tool (or, where it is
+// missing, the service manager), sc and net.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/form1.h"
+#include "app/service_list.h"
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
 #include "services/command_line.h"
+#include "services/listing_reader.h"
 #include "tests/support/recording_window.h"
 #include "tests/win32/platform_test_folder.h"
 #include "tests/win32/service_states.h"
@@ -67,6 +73,46 @@ private:
     std::vector<std::wstring> paths_;
 };
 
+// Keeps the listing tool off this process's search path for as long as it
+// lives, and so off the path of the scripts it starts, as on a Windows
+// without wmic: every folder on the path that holds a wmic (the prefix's
+// forwarder, the system's wbem folder) is left out. The tests' working
+// folder, where the listing script also lives, holds none.
+class ListingToolOffThePath {
+public:
+    ListingToolOffThePath() {
+        std::vector<wchar_t> value(::GetEnvironmentVariableW(L"PATH", nullptr, 0));
+        if (!value.empty() &&
+            ::GetEnvironmentVariableW(L"PATH", value.data(), static_cast<DWORD>(value.size()))) {
+            saved_ = std::wstring(value.data());
+        }
+        std::wstring kept;
+        const std::wstring path = saved_.value_or(L"");
+        for (std::size_t start = 0; start <= path.size();) {
+            const std::size_t end = std::min(path.find(L';', start), path.size());
+            const std::wstring folder = path.substr(start, end - start);
+            start = end + 1;
+            if (folder.empty() || holdsListingTool(folder)) continue;
+            kept += (kept.empty() ? L"" : L";") + folder;
+        }
+        EXPECT_TRUE(::SetEnvironmentVariableW(L"PATH", kept.c_str()));
+    }
+    ~ListingToolOffThePath() {
+        ::SetEnvironmentVariableW(L"PATH", saved_ ? saved_->c_str() : nullptr);
+    }
+    ListingToolOffThePath(const ListingToolOffThePath&) = delete;
+    ListingToolOffThePath& operator=(const ListingToolOffThePath&) = delete;
+
+private:
+    static bool holdsListingTool(const std::wstring& folder) {
+        WIN32_FIND_DATAW found{};
+        return static_cast<bool>(
+            win32::UniqueFindHandle(::FindFirstFileW((folder + L"\\wmic.*").c_str(), &found)));
+    }
+
+    std::optional<std::wstring> saved_;
+};
+
 // Each test runs in a fresh working folder.
 struct EndToEnd : win32::testing::PlatformTest {
     RecordingWindow window;
@@ -78,6 +124,37 @@ struct EndToEnd : win32::testing::PlatformTest {
             if (trimBlanks(window.list.text(i)) == name) return i;
         }
         return -1;
+    }
+
+    std::vector<std::string> entries() const {
+        std::vector<std::string> texts;
+        for (std::int16_t i = 0; i < window.list.count(); ++i) texts.push_back(window.list.text(i));
+        return texts;
+    }
+
+    // The services Wine's wmic lists, in its order, each name trimmed.
+    // Wine's Win32_Service also holds the drivers, which Windows keeps in
+    // Win32_SystemDriver and the scan leaves out; wmic's own type column
+    // tells them apart.
+    std::vector<std::string> servicesTheListingToolLists() {
+        createFile("listing.cmd",
+                   "@wmic path win32_service get name,servicetype > listing.txt\r\n@exit\r\n");
+        const auto script = platform.launch("listing.cmd", ProgramLookup::WorkingFolder,
+                                            WindowStyle::Minimized, ChildInput::NullDevice);
+        EXPECT_TRUE(script->waitForExit(30000));
+        const auto bytes = platform.readFile("listing.txt", kMaxListingBytes);
+        if (!bytes) return {};
+        const std::string text = decodeListing(
+            *bytes, [&](const std::string& raw) { return platform.systemCodePageToUtf8(raw); });
+        const std::size_t typeColumn = text.find("ServiceType");
+        std::vector<std::string> names;
+        for (const auto& line : listingEntries(text, ServiceList::kMaxEntries)) {
+            const std::string name = trimBlanks(line.substr(0, typeColumn));
+            if (!name.empty() && line.find("Driver", typeColumn) == std::string::npos) {
+                names.push_back(name);
+            }
+        }
+        return names;
     }
 };
 
@@ -130,6 +207,33 @@ TEST_F(EndToEnd, StopRunStopsOnlyTheTickedServiceAndResumeStartsItAgain) {
     EXPECT_EQ(window.status,
               " > Reanudados " + std::to_string(window.list.count()) + " servicios ");
     EXPECT_EQ(dropped.thoseThatRan(), std::vector<std::string>{});
+}
+
+// Where Windows has no wmic (Windows 11 from 25H2), the program's own script
+// lists nothing and the names come from the service manager: the services
+// wmic lists where it is, in its order, without padding; and a service
+// picked from them stops and starts again for real.
+TEST_F(EndToEnd, WithoutTheListingToolTheScanListsTheManagersServicesAndTheyStopAndStart) {
+    const std::vector<std::string> listed = servicesTheListingToolLists();
+    ASSERT_GE(std::count(listed.begin(), listed.end(), "Spooler"), 1);
+    ASSERT_TRUE(testing::ensureServiceRunning(L"Spooler", 30000));
+
+    const ListingToolOffThePath offThePath;
+    form.Command1_Click();
+    EXPECT_EQ(platform.readFile("srv.tmp", 100).value_or(""), "") << "the script found a wmic";
+    EXPECT_EQ(entries(), listed);
+    EXPECT_EQ(window.status, " >  " + std::to_string(listed.size()) + " servicios detectados ");
+
+    const std::int16_t spooler = entryNamed("Spooler");
+    ASSERT_GE(spooler, 0);
+    form.ToggleBox(Box::Check5);  // pick by hand: nothing ticked
+    window.setListSelected(spooler, true);
+    form.Command4_Click();
+    EXPECT_TRUE(testing::waitForServiceState(L"Spooler", SERVICE_STOPPED, 30000));
+    EXPECT_EQ(window.status, " > Se han intentado detener 1 servicios ");
+
+    form.Command5_Click();
+    EXPECT_TRUE(testing::waitForServiceState(L"Spooler", SERVICE_RUNNING, 30000));
 }
 
 }  // namespace
