@@ -26,7 +26,7 @@ echo.
 
 rem "ver" escribe p. ej. "Microsoft Windows [Versi¢n 6.1.7601]": el cuarto y el
 rem quinto trozo son la versi¢n mayor y la menor. Windows 8 es la 6.2 y
-rem Windows 10 la 10.0.
+rem Windows 10 la 10.0 (Windows 11 dice 10.0 y recibe los mismos dos pasos).
 set MAJOR=0
 set MINOR=0
 for /f "tokens=4,5 delims=. " %%a in ('ver') do (
