@@ -9,9 +9,9 @@
 
 #include "app/form1.h"
 #include "app/service_list.h"
+#include "base/blanks.h"
 #include "base/number_text.h"
 #include "base/try_step.h"
-#include "services/command_line.h"
 #include "services/listing_reader.h"
 
 namespace speedrail {
