@@ -111,6 +111,14 @@ void AccessibleObject::putChild(const AccessibleModel& model, long id, VARIANT* 
     putLong(id, out);
 }
 
+HRESULT AccessibleObject::simpleElement(const VARIANT& child,
+                                        std::shared_ptr<AccessibleModel>& model, long& id) const {
+    model = liveModel();
+    if (!model) return RPC_E_DISCONNECTED;
+    if (!childId(*model, child, id) || model->childWindow(id)) return E_INVALIDARG;
+    return S_OK;
+}
+
 HRESULT AccessibleObject::get_accParent(IDispatch** parent) {
     if (!parent) return E_POINTER;
     *parent = nullptr;
@@ -143,10 +151,9 @@ HRESULT AccessibleObject::get_accChild(VARIANT child, IDispatch** object) {
 // Properties. A child window answers through its own object.
 
 HRESULT AccessibleObject::get_accName(VARIANT child, BSTR* name) {
-    const auto model = liveModel();
-    if (!model) return RPC_E_DISCONNECTED;
+    std::shared_ptr<AccessibleModel> model;
     long id = 0;
-    if (!childId(*model, child, id) || model->childWindow(id)) return E_INVALIDARG;
+    if (const HRESULT named = simpleElement(child, model, id); FAILED(named)) return named;
     const std::optional<std::string> text = model->name(id);
     if (!text && id == CHILDID_SELF && standard_) return standard_.get()->get_accName(child, name);
     return putText(text, name);
@@ -158,20 +165,18 @@ HRESULT AccessibleObject::get_accValue(VARIANT, BSTR* value) {
 }
 
 HRESULT AccessibleObject::get_accDescription(VARIANT child, BSTR* description) {
-    const auto model = liveModel();
-    if (!model) return RPC_E_DISCONNECTED;
+    std::shared_ptr<AccessibleModel> model;
     long id = 0;
-    if (!childId(*model, child, id) || model->childWindow(id)) return E_INVALIDARG;
+    if (const HRESULT named = simpleElement(child, model, id); FAILED(named)) return named;
     return putText(model->description(id), description);
 }
 
 HRESULT AccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
     if (!role) return E_POINTER;
     putEmpty(role);
-    const auto model = liveModel();
-    if (!model) return RPC_E_DISCONNECTED;
+    std::shared_ptr<AccessibleModel> model;
     long id = 0;
-    if (!childId(*model, child, id) || model->childWindow(id)) return E_INVALIDARG;
+    if (const HRESULT named = simpleElement(child, model, id); FAILED(named)) return named;
     putLong(model->role(id), role);
     return S_OK;
 }
@@ -179,10 +184,9 @@ HRESULT AccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
 HRESULT AccessibleObject::get_accState(VARIANT child, VARIANT* state) {
     if (!state) return E_POINTER;
     putEmpty(state);
-    const auto model = liveModel();
-    if (!model) return RPC_E_DISCONNECTED;
+    std::shared_ptr<AccessibleModel> model;
     long id = 0;
-    if (!childId(*model, child, id) || model->childWindow(id)) return E_INVALIDARG;
+    if (const HRESULT named = simpleElement(child, model, id); FAILED(named)) return named;
     putLong(model->state(id), state);
     return S_OK;
 }
@@ -231,10 +235,9 @@ HRESULT AccessibleObject::get_accSelection(VARIANT* selection) {
 }
 
 HRESULT AccessibleObject::get_accDefaultAction(VARIANT child, BSTR* action) {
-    const auto model = liveModel();
-    if (!model) return RPC_E_DISCONNECTED;
+    std::shared_ptr<AccessibleModel> model;
     long id = 0;
-    if (!childId(*model, child, id) || model->childWindow(id)) return E_INVALIDARG;
+    if (const HRESULT named = simpleElement(child, model, id); FAILED(named)) return named;
     return putText(model->defaultAction(id), action);
 }
 
@@ -256,10 +259,9 @@ HRESULT AccessibleObject::accLocation(long* left, long* top, long* width, long* 
                                       VARIANT child) {
     if (!left || !top || !width || !height) return E_POINTER;
     *left = *top = *width = *height = 0;
-    const auto model = liveModel();
-    if (!model) return RPC_E_DISCONNECTED;
+    std::shared_ptr<AccessibleModel> model;
     long id = 0;
-    if (!childId(*model, child, id) || model->childWindow(id)) return E_INVALIDARG;
+    if (const HRESULT named = simpleElement(child, model, id); FAILED(named)) return named;
     if (id == CHILDID_SELF) {
         return standard_ ? standard_.get()->accLocation(left, top, width, height, child)
                          : DISP_E_MEMBERNOTFOUND;
@@ -326,10 +328,9 @@ HRESULT AccessibleObject::accHitTest(long x, long y, VARIANT* child) {
 }
 
 HRESULT AccessibleObject::accDoDefaultAction(VARIANT child) {
-    const auto model = liveModel();
-    if (!model) return RPC_E_DISCONNECTED;
+    std::shared_ptr<AccessibleModel> model;
     long id = 0;
-    if (!childId(*model, child, id) || model->childWindow(id)) return E_INVALIDARG;
+    if (const HRESULT named = simpleElement(child, model, id); FAILED(named)) return named;
     return model->doDefaultAction(id) ? S_OK : DISP_E_MEMBERNOTFOUND;
 }
 

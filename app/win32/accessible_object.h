@@ -69,6 +69,11 @@ private:
     // the object itself (0) or one of its children.
     std::shared_ptr<AccessibleModel> liveModel() const { return model_.lock(); }
     static bool childId(const AccessibleModel& model, const VARIANT& child, long& id);
+    // The live model and the id `child` names, when that is the object
+    // itself or a simple element; a child window answers for itself
+    // (E_INVALIDARG), and a gone window for nothing (RPC_E_DISCONNECTED).
+    HRESULT simpleElement(const VARIANT& child, std::shared_ptr<AccessibleModel>& model,
+                          long& id) const;
     // A child as a client receives it: a child window's object, or its id.
     void putChild(const AccessibleModel& model, long id, VARIANT* out) const;
 
