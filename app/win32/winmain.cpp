@@ -21,6 +21,11 @@ int runMessageLoop(speedrail::win32::MainWindow& window) {
 }
 
 int run(int showCommand) {
+    // The runs hold the window's thread for seconds. Windows would call the
+    // window hung after five and put a frozen copy in its place, which hides
+    // the status line's progress, swallows the clicks that should wait for
+    // the run and offers to end the program halfway through it.
+    ::DisableProcessWindowsGhosting();
     speedrail::win32::Win32Platform platform;
     speedrail::win32::MainWindowOptions options;
     options.endProgramOnClose = true;
