@@ -23,8 +23,6 @@ public:
     virtual ~WindowOps() = default;
 
     virtual void setPointer(Pointer pointer) = 0;
-    // The native window handle, as owner of windows the shell opens.
-    virtual std::uintptr_t handle() const = 0;
     // Handles the window events that are pending, once, and returns.
     virtual void processPendingEvents() = 0;
 

@@ -97,11 +97,11 @@ public:
     virtual void setPlayerUrl(const std::string& url) = 0;
     virtual void closePlayer() = 0;
 
-    // Asks the shell to carry out `operation` on `file` (opening a web
-    // address in the default browser). Returns the shell's result code.
-    virtual std::int32_t shellExecute(std::uintptr_t ownerWindow, const std::string& operation,
-                                      const std::string& file, const std::string& parameters,
-                                      const std::string& directory, std::int32_t showCommand) = 0;
+    // Opens a web address in the signed-in user's default browser, in a
+    // normal window and as that user, never with this program's rights.
+    // Returns the shell's result: above 32 on success, otherwise an error
+    // code.
+    virtual std::int32_t openWebAddress(const std::string& address) = 0;
 
     // Files in the working folder, addressed by bare name.
     virtual bool normalFileExists(const std::string& name) = 0;

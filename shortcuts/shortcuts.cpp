@@ -8,10 +8,6 @@
 namespace speedrail {
 namespace {
 
-std::int32_t openAddress(PlatformOps& platform, std::uintptr_t owner, const char* address) {
-    return platform.shellExecute(owner, "Open", address, "0", "0", 0);
-}
-
 // The scripts ship beside the program, where the system's ordinary search
 // finds them first. A script that is missing or cannot start is named to
 // the user instead of ending the program.
@@ -29,13 +25,13 @@ void launchScript(PlatformOps& platform, const std::string& script) {
 }  // namespace
 
 void Form1::Image1_Click() {
-    state_.msgAnswer = openAddress(platform_, window_.handle(), site::kProgramPage);
+    state_.msgAnswer = platform_.openWebAddress(site::kProgramPage);
 }
 
 void Form1::Label2_Click() { Image1_Click(); }
 
 void Form1::Image6_Click() {
-    state_.msgAnswer = openAddress(platform_, window_.handle(), site::kBenchmarkSite);
+    state_.msgAnswer = platform_.openWebAddress(site::kBenchmarkSite);
 }
 
 void Form1::Image7_Click() { launchScript(platform_, "srvopen.cmd"); }

@@ -53,7 +53,6 @@ public:
 
     // WindowOps.
     void setPointer(Pointer pointer) override;
-    std::uintptr_t handle() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
     void processPendingEvents() override;
     int boxValue(Box box) const override;
     void setBoxValue(Box box, int value) override;

@@ -20,7 +20,7 @@ public:
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
 
-    // The main window: owner of the message boxes.
+    // The main window: owner of the message boxes and of the shell's dialogs.
     void setOwnerWindow(HWND owner) { owner_ = owner; }
 
     std::unique_ptr<LaunchedProcess> launch(const std::string& commandLine, ProgramLookup lookup,
@@ -30,9 +30,7 @@ public:
                             const std::string& title) override;
     void setPlayerUrl(const std::string& url) override;
     void closePlayer() override;
-    std::int32_t shellExecute(std::uintptr_t ownerWindow, const std::string& operation,
-                              const std::string& file, const std::string& parameters,
-                              const std::string& directory, std::int32_t showCommand) override;
+    std::int32_t openWebAddress(const std::string& address) override;
     bool normalFileExists(const std::string& name) override;
     bool writeFile(const std::string& name, const std::string& bytes) override;
     std::optional<std::string> readFile(const std::string& name, std::size_t maxBytes) override;

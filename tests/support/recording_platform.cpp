@@ -75,15 +75,9 @@ void RecordingPlatform::setPlayerUrl(const std::string& url) { calls.push_back("
 
 void RecordingPlatform::closePlayer() { calls.push_back("close player"); }
 
-std::int32_t RecordingPlatform::shellExecute(std::uintptr_t ownerWindow,
-                                             const std::string& operation,
-                                             const std::string& file,
-                                             const std::string& parameters,
-                                             const std::string& directory,
-                                             std::int32_t showCommand) {
-    calls.push_back("shell " + std::to_string(ownerWindow) + " | " + operation + " | " + file +
-                    " | " + parameters + " | " + directory + " | " + std::to_string(showCommand));
-    return shellExecuteResult;
+std::int32_t RecordingPlatform::openWebAddress(const std::string& address) {
+    calls.push_back("open " + address);
+    return openWebAddressResult;
 }
 
 bool RecordingPlatform::normalFileExists(const std::string& name) {

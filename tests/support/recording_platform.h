@@ -21,9 +21,7 @@ public:
                             const std::string& title) override;
     void setPlayerUrl(const std::string& url) override;
     void closePlayer() override;
-    std::int32_t shellExecute(std::uintptr_t ownerWindow, const std::string& operation,
-                              const std::string& file, const std::string& parameters,
-                              const std::string& directory, std::int32_t showCommand) override;
+    std::int32_t openWebAddress(const std::string& address) override;
     bool normalFileExists(const std::string& name) override;
     bool writeFile(const std::string& name, const std::string& bytes) override;
     std::optional<std::string> readFile(const std::string& name, std::size_t maxBytes) override;
@@ -51,7 +49,7 @@ public:
     // Answers of successive message boxes; OK once they run out.
     std::deque<std::int32_t> messageBoxAnswers;
     std::vector<std::string> messageBoxTexts;
-    std::int32_t shellExecuteResult = 42;
+    std::int32_t openWebAddressResult = 42;
 
     // Values of successive nextRandom calls; 0 once they run out.
     std::deque<float> randomValues;

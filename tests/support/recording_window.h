@@ -14,7 +14,6 @@ namespace speedrail::testing {
 class RecordingWindow : public WindowOps {
 public:
     void setPointer(Pointer pointer) override;
-    std::uintptr_t handle() const override { return kHandle; }
     void processPendingEvents() override;
     int boxValue(Box box) const override;
     void setBoxValue(Box box, int value) override;
@@ -35,7 +34,6 @@ public:
     std::vector<bool> ticks() const;
     bool boxEnabled(Box box) const;
 
-    static constexpr std::uintptr_t kHandle = 0x1234;
     ServiceList list;
     Pointer pointer = Pointer::Busy;
     std::string status;

@@ -62,7 +62,7 @@ TEST_P(WindowDpiTest, ClientAreaControlsAndFontsScale) {
     // The logo text still reaches Image6 alone.
     clickForm(centreOf(ControlId::Label1));
     ASSERT_EQ(platform.calls.size(), 1u);
-    EXPECT_EQ(platform.calls[0].rfind("shell ", 0), 0u);
+    EXPECT_EQ(platform.calls[0].rfind("open ", 0), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpis, WindowDpiTest, ::testing::Values(kAt96, kAt120, kAt144));

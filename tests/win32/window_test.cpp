@@ -270,7 +270,7 @@ TEST_F(WindowTest, LogoClickOpensTheBenchmarkSiteOnce) {
     open();
     clickForm(centreOf(ControlId::Label5));
     ASSERT_EQ(platform.calls.size(), 1u);
-    EXPECT_EQ(platform.calls[0].rfind("shell ", 0), 0u) << platform.calls[0];
+    EXPECT_EQ(platform.calls[0].rfind("open ", 0), 0u) << platform.calls[0];
 }
 
 TEST_F(WindowTest, ButtonReleasedOverAnotherControlClicksNothing) {

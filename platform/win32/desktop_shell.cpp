@@ -1,0 +1,127 @@
+#include "platform/win32/desktop_shell.h"
+
+#include <exdisp.h>
+#include <shldisp.h>
+#include <shlguid.h>
+#include <shlobj.h>
+
+#include "platform/win32/unique_handle.h"
+
+namespace speedrail::win32 {
+
+namespace {
+
+template <typename Interface>
+ComPtr<Interface> queryInterface(IUnknown* object) {
+    Interface* result = nullptr;
+    if (!object ||
+        FAILED(object->QueryInterface(__uuidof(Interface), reinterpret_cast<void**>(&result)))) {
+        return ComPtr<Interface>();
+    }
+    return ComPtr<Interface>(result);
+}
+
+// A VARIANT that frees what it holds.
+class Variant {
+public:
+    Variant() { ::VariantInit(&value_); }
+    explicit Variant(long number) : Variant() {
+        value_.vt = VT_I4;
+        value_.lVal = number;
+    }
+    explicit Variant(const wchar_t* text) : Variant() {
+        value_.bstrVal = ::SysAllocString(text);
+        if (value_.bstrVal) value_.vt = VT_BSTR;
+    }
+    ~Variant() { ::VariantClear(&value_); }
+    Variant(const Variant&) = delete;
+    Variant& operator=(const Variant&) = delete;
+
+    VARIANT* get() { return &value_; }
+    const VARIANT& value() const { return value_; }
+
+private:
+    VARIANT value_;
+};
+
+// The desktop's folder view and the process of the shell that shows it.
+struct DesktopShell {
+    ComPtr<IShellDispatch2> dispatch;
+    DWORD process = 0;
+};
+
+// The route the shell offers to its own desktop: the desktop's browser in
+// the shell's window list, its active view, that view's automation object
+// and the shell application behind it.
+DesktopShell findDesktopShell() {
+    IShellWindows* windowsRaw = nullptr;
+    if (FAILED(::CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_LOCAL_SERVER,
+                                  IID_IShellWindows, reinterpret_cast<void**>(&windowsRaw)))) {
+        return {};
+    }
+    const ComPtr<IShellWindows> windows(windowsRaw);
+
+    Variant desktopLocation(static_cast<long>(CSIDL_DESKTOP));
+    Variant noRoot;
+    long desktopWindow = 0;
+    IDispatch* desktopRaw = nullptr;
+    // S_FALSE: no desktop window in the list.
+    if (windows.get()->FindWindowSW(desktopLocation.get(), noRoot.get(), SWC_DESKTOP,
+                                    &desktopWindow, SWFO_NEEDDISPATCH, &desktopRaw) != S_OK) {
+        if (desktopRaw) desktopRaw->Release();
+        return {};
+    }
+    const ComPtr<IDispatch> desktop(desktopRaw);
+
+    const auto services = queryInterface<IServiceProvider>(desktop.get());
+    IShellBrowser* browserRaw = nullptr;
+    if (!services || FAILED(services.get()->QueryService(SID_STopLevelBrowser, IID_IShellBrowser,
+                                                          reinterpret_cast<void**>(&browserRaw)))) {
+        return {};
+    }
+    const ComPtr<IShellBrowser> browser(browserRaw);
+
+    IShellView* viewRaw = nullptr;
+    if (FAILED(browser.get()->QueryActiveShellView(&viewRaw)) || !viewRaw) return {};
+    const ComPtr<IShellView> view(viewRaw);
+
+    IDispatch* backgroundRaw = nullptr;
+    if (FAILED(view.get()->GetItemObject(SVGIO_BACKGROUND, IID_IDispatch,
+                                         reinterpret_cast<void**>(&backgroundRaw)))) {
+        return {};
+    }
+    const ComPtr<IDispatch> background(backgroundRaw);
+
+    const auto folderView = queryInterface<IShellFolderViewDual>(background.get());
+    IDispatch* applicationRaw = nullptr;
+    if (!folderView || FAILED(folderView.get()->get_Application(&applicationRaw))) return {};
+    const ComPtr<IDispatch> application(applicationRaw);
+
+    DesktopShell shell;
+    shell.dispatch = queryInterface<IShellDispatch2>(application.get());
+    ::GetWindowThreadProcessId(reinterpret_cast<HWND>(static_cast<LONG_PTR>(desktopWindow)),
+                               &shell.process);
+    return shell;
+}
+
+}  // namespace
+
+std::optional<HRESULT> openThroughDesktopShell(const std::wstring& address) {
+    const DesktopShell shell = findDesktopShell();
+    if (!shell.dispatch) return std::nullopt;
+
+    // The user's click came to this program, so only it may pass the
+    // foreground on: let the shell hand it to the browser it starts.
+    if (shell.process) ::AllowSetForegroundWindow(shell.process);
+
+    const UniqueBstr file(::SysAllocString(address.c_str()));
+    if (!file) return E_OUTOFMEMORY;
+    Variant noParameters;
+    Variant noFolder;
+    Variant verb(L"open");
+    Variant show(static_cast<long>(SW_SHOWNORMAL));
+    return shell.dispatch.get()->ShellExecute(file.get(), noParameters.value(), noFolder.value(),
+                                              verb.value(), show.value());
+}
+
+}  // namespace speedrail::win32

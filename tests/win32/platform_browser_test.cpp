@@ -1,0 +1,114 @@
+// Opening a web address: the system's browser launcher starts once, with
+// the address alone, in a window that shows. Under Wine the launcher is
+// winebrowser.exe; a logging stand-in takes its place for the test.
+#include <windows.h>
+// tlhelp32.h builds on the types windows.h declares.
+#include <tlhelp32.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_platform.h"
+#include "tests/win32/platform_test_folder.h"
+#include "tests/win32/started_program.h"
+
+namespace speedrail::win32::testing {
+namespace {
+
+bool underWine() {
+    const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+    return ntdll && ::GetProcAddress(ntdll, "wine_get_version");
+}
+
+std::wstring systemFolderFile(const wchar_t* name) {
+    wchar_t folder[MAX_PATH] = {};
+    const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
+    return std::wstring(folder, length) + L"\\" + name;
+}
+
+std::string readAll(const std::wstring& path) {
+    const UniqueKernelHandle file(::CreateFileW(path.c_str(), GENERIC_READ,
+                                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                OPEN_EXISTING, 0, nullptr));
+    std::string bytes(4096, '\0');
+    DWORD got = 0;
+    if (!file || !::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got,
+                             nullptr)) {
+        return {};
+    }
+    bytes.resize(got);
+    return bytes;
+}
+
+bool launcherRunning() {
+    const UniqueKernelHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Process32FirstW(snapshot.get(), &entry); more;
+         more = ::Process32NextW(snapshot.get(), &entry)) {
+        if (::lstrcmpiW(entry.szExeFile, L"winebrowser.exe") == 0) return true;
+    }
+    return false;
+}
+
+// For as long as it lives, the stand-in (browser_probe.exe) is the system's
+// winebrowser.exe, run as native code: by default Wine runs its own build
+// whatever file lies there. Wine reads the override for every new process
+// from the registry. A copy of the real launcher left over from a run that
+// died is put back first.
+class StandInBrowserLauncher {
+public:
+    explicit StandInBrowserLauncher(const std::wstring& probe) {
+        if (::GetFileAttributesW(original_.c_str()) != INVALID_FILE_ATTRIBUTES) restore();
+        EXPECT_TRUE(::CopyFileW(launcher_.c_str(), original_.c_str(), FALSE));
+        EXPECT_TRUE(::CopyFileW(probe.c_str(), launcher_.c_str(), FALSE));
+        ::DeleteFileW(log().c_str());
+        const std::wstring native = L"native";
+        EXPECT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, kOverrides, kName, REG_SZ, native.c_str(),
+                                    static_cast<DWORD>((native.size() + 1) * sizeof(wchar_t))),
+                  ERROR_SUCCESS);
+    }
+    ~StandInBrowserLauncher() {
+        ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kOverrides, kName);
+        restore();
+        ::DeleteFileW(log().c_str());
+    }
+    StandInBrowserLauncher(const StandInBrowserLauncher&) = delete;
+    StandInBrowserLauncher& operator=(const StandInBrowserLauncher&) = delete;
+
+    // One line per start of the launcher.
+    std::wstring log() const { return launcher_ + L".log"; }
+
+private:
+    void restore() { ::MoveFileExW(original_.c_str(), launcher_.c_str(), MOVEFILE_REPLACE_EXISTING); }
+
+    static constexpr const wchar_t* kOverrides = L"Software\\Wine\\DllOverrides";
+    static constexpr const wchar_t* kName = L"winebrowser.exe";
+    const std::wstring launcher_ = systemFolderFile(L"winebrowser.exe");
+    const std::wstring original_ = launcher_ + L".speedrail-original";
+};
+
+using WebAddress = PlatformTest;
+
+TEST_F(WebAddress, StartsTheBrowserLauncherOnceWithTheAddressAloneAndShown) {
+    if (!underWine()) GTEST_SKIP() << "the stand-in replaces Wine's browser launcher";
+    const StandInBrowserLauncher launcher(toWide(childPath("browser_probe.exe")));
+    Win32Platform platform;
+
+    EXPECT_GT(platform.openWebAddress("https://speedrail.example.org/versión"), 32);
+
+    ASSERT_TRUE(waitFor([&] { return !readAll(launcher.log()).empty(); }, 30000))
+        << "the browser launcher never started";
+    // A second start would have come at the same moment as the first.
+    ASSERT_TRUE(waitFor([] { return !launcherRunning(); }, 30000));
+    const std::string logged = readAll(launcher.log());
+    // Show command 1: a normal window. The quotes are the association's own
+    // ("%1"); nothing else follows the address.
+    EXPECT_EQ(logged, "show=1|args=\"https://speedrail.example.org/versión\"\n");
+}
+
+}  // namespace
+}  // namespace speedrail::win32::testing
