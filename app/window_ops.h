@@ -23,6 +23,9 @@ public:
     virtual ~WindowOps() = default;
 
     virtual void setPointer(Pointer pointer) = 0;
+    // Brings the window back in front of the consoles a run started, with
+    // the keyboard focus where it was. Nothing when it is still in front.
+    virtual void reclaimForeground() = 0;
     // Handles the window events that are pending, once, and returns.
     virtual void processPendingEvents() = 0;
 

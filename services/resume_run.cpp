@@ -23,6 +23,7 @@ void Form1::Command5_Click() {
         runServicePass(window_, spinner, " > Reanudando servicios ", startEntry);
     tryStep([&] { window_.setStatus(" > Reanudados " + plainDigits(resumed) + " servicios "); });
     window_.setPointer(Pointer::Default);
+    window_.reclaimForeground();
 }
 
 }  // namespace speedrail

@@ -102,6 +102,7 @@ void Form1::Command1_Click() {
         tryStep([&] { window_.enableBox(box); });
     }
     window_.setPointer(Pointer::Default);
+    window_.reclaimForeground();
 }
 
 }  // namespace speedrail

@@ -37,6 +37,7 @@ void Form1::Command4_Click() {
         window_.setStatus(" > Se han intentado detener " + plainDigits(stopCount) + " servicios ");
     });
     window_.setPointer(Pointer::Default);
+    window_.reclaimForeground();
 }
 
 }  // namespace speedrail

@@ -604,6 +604,13 @@ void MainWindow::setPointer(Pointer pointer) {
     showPointerNow();
 }
 
+// Each console a run starts takes the foreground. The click that started
+// the run came to this window, so Windows lets it take the foreground back;
+// activation then puts the focus back on the control that had it.
+void MainWindow::reclaimForeground() {
+    if (::GetForegroundWindow() != hwnd_) ::SetForegroundWindow(hwnd_);
+}
+
 void MainWindow::processPendingEvents() {
     MSG message{};
     while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {

@@ -53,6 +53,7 @@ public:
 
     // WindowOps.
     void setPointer(Pointer pointer) override;
+    void reclaimForeground() override;
     void processPendingEvents() override;
     int boxValue(Box box) const override;
     void setBoxValue(Box box, int value) override;

@@ -13,6 +13,8 @@ void RecordingWindow::setPointer(Pointer value) {
     events.push_back("pointer " + std::to_string(static_cast<int>(value)));
 }
 
+void RecordingWindow::reclaimForeground() { events.push_back("foreground"); }
+
 void RecordingWindow::processPendingEvents() { events.push_back("process events"); }
 
 int RecordingWindow::boxValue(Box box) const { return boxValues_[static_cast<int>(box)]; }

@@ -14,6 +14,7 @@ namespace speedrail::testing {
 class RecordingWindow : public WindowOps {
 public:
     void setPointer(Pointer pointer) override;
+    void reclaimForeground() override;
     void processPendingEvents() override;
     int boxValue(Box box) const override;
     void setBoxValue(Box box, int value) override;

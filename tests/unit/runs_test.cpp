@@ -77,7 +77,8 @@ TEST_F(RunFixture, StopRunStopsTheTickedEntriesTwice) {
         {" > Se han intentado detener 2 servicios "});
     EXPECT_EQ(statuses(), expected);
     EXPECT_EQ(window.events.front(), "pointer 99");
-    EXPECT_EQ(window.events.back(), "pointer 0");
+    EXPECT_EQ(Texts(window.events.end() - 2, window.events.end()),
+              (Texts{"pointer 0", "foreground"}));
     EXPECT_EQ(window.ticks(), (std::vector<bool>{false, true, false, true, false}));
 }
 
@@ -132,7 +133,8 @@ TEST_F(RunFixture, ResumeRunStartsEveryEntryTwice) {
         {" > Reanudados 5 servicios "});
     EXPECT_EQ(statuses(), expected);
     EXPECT_EQ(window.ticks(), ticksBefore);
-    EXPECT_EQ(window.events.back(), "pointer 0");
+    EXPECT_EQ(Texts(window.events.end() - 2, window.events.end()),
+              (Texts{"pointer 0", "foreground"}));
 }
 
 TEST_F(RunFixture, ResumeRunOverAnEmptyListStillPauses) {

@@ -41,7 +41,8 @@ TEST_F(ScanFixture, FirstScanWritesTheScriptRunsItAndTicksEveryName) {
     EXPECT_EQ(window.status, " >  3 servicios detectados ");
     EXPECT_EQ(form.state().serviceCount, 3);
     EXPECT_EQ(window.events.front(), "pointer 99");
-    EXPECT_EQ(window.events.back(), "pointer 0");
+    EXPECT_EQ(Texts(window.events.end() - 2, window.events.end()),
+              (Texts{"pointer 0", "foreground"}));
     for (const Box box : {Box::Check1, Box::Check2, Box::Check3, Box::Check4, Box::Check5}) {
         EXPECT_TRUE(window.boxEnabled(box));
     }
@@ -54,7 +55,7 @@ TEST_F(ScanFixture, StepsRunInOrderWithRepaints) {
               (Texts{"pointer 99", "status  > Analizando servicios ...", "repaint status",
                      "clear list", "repaint list", "status  >  1 servicios detectados ",
                      "repaint status", "enable Check1", "enable Check2", "enable Check3",
-                     "enable Check4", "enable Check5", "pointer 0"}));
+                     "enable Check4", "enable Check5", "pointer 0", "foreground"}));
 }
 
 TEST_F(ScanFixture, AnExistingScriptRunsUnchanged) {
