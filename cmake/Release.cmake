@@ -58,7 +58,18 @@ set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)  # the folder is the install destination
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/ReleasePackLocale.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/ReleaseSign.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/ReleaseChecksums.cmake)
+
+# Signing: given a code-signing certificate, the zip's program is signed
+# with Authenticode (cmake/ReleaseSign.cmake); without one, it is not.
+set(SPEEDRAIL_SIGNING_CERTIFICATE "" CACHE FILEPATH
+    "PKCS#12 file to sign the release's program with (password in the environment variable SPEEDRAIL_SIGNING_PASSWORD); empty: unsigned")
+set(SPEEDRAIL_SIGNING_TIMESTAMP_URL "" CACHE STRING
+    "RFC 3161 time-stamp server for the signature; empty: no time stamp")
+set(CPACK_SPEEDRAIL_SIGNING_CERTIFICATE ${SPEEDRAIL_SIGNING_CERTIFICATE})
+set(CPACK_SPEEDRAIL_SIGNING_TIMESTAMP_URL ${SPEEDRAIL_SIGNING_TIMESTAMP_URL})
+set(CPACK_SPEEDRAIL_SIGNED_PROGRAM ${SPEEDRAIL_RELEASE_FOLDER}/SpeeDRaiL${CMAKE_EXECUTABLE_SUFFIX})
 include(CPack)
 
 # The test run builds the release, then reads it as a user would get it.
@@ -69,11 +80,39 @@ if(Python3_Interpreter_FOUND)
   # In a plain C locale, as on a fresh machine without a language set.
   set_tests_properties(release_package PROPERTIES FIXTURES_SETUP release TIMEOUT 900
                                                   ENVIRONMENT "LC_ALL=C;LANG=")
+  # Without a certificate the program must stay unsigned; with one, the
+  # signature is checked below, with a certificate the test can read.
+  if(SPEEDRAIL_SIGNING_CERTIFICATE)
+    set(expected_signature "")
+  else()
+    set(expected_signature unsigned)
+  endif()
   add_test(NAME release_zip
            COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/tests/release/release_test.py
                    ${CMAKE_BINARY_DIR}/${SPEEDRAIL_RELEASE_ZIP}.zip ${SPEEDRAIL_RELEASE_FOLDER}
-                   ${CMAKE_CURRENT_SOURCE_DIR}/res/music)
+                   ${CMAKE_CURRENT_SOURCE_DIR}/res/music ${expected_signature})
   set_tests_properties(release_zip PROPERTIES FIXTURES_REQUIRED release)
+
+  # Then the same release signed, through the same package step, with a
+  # certificate made for the test.
+  find_program(OPENSSL openssl)
+  find_program(OSSLSIGNCODE osslsigncode)
+  if(OPENSSL AND OSSLSIGNCODE)
+    set(signed_dir ${CMAKE_BINARY_DIR}/signed-release)
+    add_test(NAME release_package_signed
+             COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/tests/release/package_signed.py
+                     ${CMAKE_CPACK_COMMAND} ${OPENSSL} ${CMAKE_BINARY_DIR}/CPackConfig.cmake
+                     ${signed_dir})
+    set_tests_properties(release_package_signed PROPERTIES
+                         FIXTURES_REQUIRED release FIXTURES_SETUP release_signed TIMEOUT 900)
+    add_test(NAME release_zip_signed
+             COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/tests/release/release_test.py
+                     ${signed_dir}/${SPEEDRAIL_RELEASE_ZIP}.zip ${SPEEDRAIL_RELEASE_FOLDER}
+                     ${CMAKE_CURRENT_SOURCE_DIR}/res/music ${OSSLSIGNCODE} ${signed_dir}/cert.pem)
+    set_tests_properties(release_zip_signed PROPERTIES FIXTURES_REQUIRED release_signed)
+  else()
+    message(STATUS "No openssl or osslsigncode: the signed release is not tested")
+  endif()
 else()
   message(STATUS "No Python 3: the release test is not run")
 endif()

@@ -20,12 +20,13 @@ log() { printf '== %s\n' "$*" >&2; }
 # Wine's media player plays MIDI through GStreamer: decodebin and the audio
 # converters (plugins-base), the MIDI parser and the FluidSynth decoder
 # (plugins-bad), and the General MIDI sound font FluidSynth plays with.
-# Without them the music stays silent and its tests fail.
+# Without them the music stays silent and its tests fail. OpenSSL and
+# osslsigncode sign the release and check its signature.
 ensure_packages() {
   local wanted=(cmake ninja-build g++ clang libgtest-dev googletest libbenchmark-dev
                 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
                 gstreamer1.0-plugins-base gstreamer1.0-plugins-bad timgm6mb-soundfont
-                xvfb xauth x11-utils xdotool imagemagick python3)
+                xvfb xauth x11-utils xdotool imagemagick python3 openssl osslsigncode)
   local missing=()
   for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

@@ -1,22 +1,27 @@
 #!/usr/bin/env python3
 """Reads the release zip as a user gets it and checks what it promises.
 
-    release_test.py <zip> <folder name> <music folder>
+    release_test.py <zip> <folder name> <music folder> [unsigned | <osslsigncode> <signer>]
 
 The zip must hold exactly one folder, <folder name>/, with the program, the
 two scripts, every track of <music folder> and the read-me; the program must
 be stripped and small; the read-me must be UTF-8 with a byte-order mark and
 CR LF line ends; SHA256SUMS beside the zip must name the zip with its hash.
+Given "unsigned", the program must carry no signature; given osslsigncode
+and a signer's certificate (PEM), a signature that verifies against it.
 """
 
 import hashlib
 import os
 import struct
+import subprocess
 import sys
+import tempfile
 import unittest
 import zipfile
 
 ZIP_PATH, FOLDER, MUSIC_DIR = sys.argv[1:4]
+SIGNATURE = sys.argv[4:6]
 README = "LÉEME.txt"
 EXE = "SpeeDRaiL.exe"
 MAX_EXE_BYTES = 512 * 1024
@@ -35,6 +40,15 @@ def pe_facts(image):
     names = [image[table + 40 * i:table + 40 * i + 8].rstrip(b"\0").decode("latin-1")
              for i in range(sections)]
     return machine, symbols_at, symbols, names
+
+
+def pe_certificate_table(image):
+    """Offset and size of a PE32+ file's certificate table (its signatures)."""
+    pe = struct.unpack_from("<I", image, 0x3C)[0]
+    optional = pe + 24
+    if struct.unpack_from("<H", image, optional)[0] != 0x20B:
+        raise ValueError("not PE32+")
+    return struct.unpack_from("<II", image, optional + 112 + 4 * 8)
 
 
 class ReleaseZip(unittest.TestCase):
@@ -70,6 +84,21 @@ class ReleaseZip(unittest.TestCase):
         for name in sections:
             self.assertFalse(name.startswith(".debug") or name.startswith("/"),
                              "debug section " + name)
+
+    @unittest.skipUnless(SIGNATURE, "the signature is not checked")
+    def test_the_program_is_signed_only_when_the_release_is_given_a_certificate(self):
+        image = self.read(EXE)
+        if SIGNATURE == ["unsigned"]:
+            self.assertEqual(pe_certificate_table(image), (0, 0), "a signature")
+            return
+        osslsigncode, signer = SIGNATURE
+        with tempfile.TemporaryDirectory() as scratch:
+            program = os.path.join(scratch, EXE)
+            with open(program, "wb") as f:
+                f.write(image)
+            check = subprocess.run([osslsigncode, "verify", "-CAfile", signer, "-in", program],
+                                   stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+        self.assertEqual(check.returncode, 0, check.stdout)
 
     def test_the_read_me_is_utf8_with_a_byte_order_mark_and_crlf_line_ends(self):
         data = self.read(README)
