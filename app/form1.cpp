@@ -1,23 +1,61 @@
+// Form1 and its event table: which handler a click on each control runs.
+#include <algorithm>
+#include <iterator>
+
 #include "app/form1.h"
+#include "services/service_handlers.h"
+#include "shortcuts/shortcuts.h"
 
 namespace speedrail {
+namespace {
 
-void Form1::SetBox(Box box, int value) {
-    if (window_.boxValue(box) == value) return;
-    window_.setBoxValue(box, value);
-    RunBoxHandler(box);
+using layout::ControlId;
+
+struct Event {
+    ControlId control;
+    void (*handler)(Form&);
+};
+
+// A box's click changes its value; the box-change rule then runs the box's
+// own handler. Labels, Image4, the shapes and the hidden buttons have no
+// click of their own.
+constexpr Event kEvents[] = {
+    {ControlId::Command1, Command1_Click},
+    {ControlId::Command4, Command4_Click},
+    {ControlId::Command5, Command5_Click},
+    {ControlId::Check1, [](Form& form) { ToggleBox(form, Box::Check1); }},
+    {ControlId::Check2, [](Form& form) { ToggleBox(form, Box::Check2); }},
+    {ControlId::Check3, [](Form& form) { ToggleBox(form, Box::Check3); }},
+    {ControlId::Check4, [](Form& form) { ToggleBox(form, Box::Check4); }},
+    {ControlId::Check5, [](Form& form) { ToggleBox(form, Box::Check5); }},
+    {ControlId::Image1, Image1_Click},
+    {ControlId::Image2, Image2_Click},
+    {ControlId::Image3, Image3_Click},
+    {ControlId::Image5, Image5_Click},
+    {ControlId::Image6, Image6_Click},
+    {ControlId::Image7, Image7_Click},
+    {ControlId::Image8, Image8_Click},
+    {ControlId::Label2, Label2_Click},
+};
+
+const Event* eventOf(ControlId control) {
+    const auto found = std::find_if(std::begin(kEvents), std::end(kEvents),
+                                    [control](const Event& e) { return e.control == control; });
+    return found == std::end(kEvents) ? nullptr : found;
 }
 
-void Form1::ToggleBox(Box box) { SetBox(box, window_.boxValue(box) == 1 ? 0 : 1); }
+}  // namespace
 
-void Form1::RunBoxHandler(Box box) {
-    switch (box) {
-        case Box::Check1: Check1_Click(); break;
-        case Box::Check2: Check2_Click(); break;
-        case Box::Check3: Check3_Click(); break;
-        case Box::Check4: Check4_Click(); break;
-        case Box::Check5: Check5_Click(); break;
-    }
+Form1::Form1(WindowOps& window, PlatformOps& platform) : form_(window, platform) {
+    form_.state.status = layout::control(ControlId::Label4).caption;
 }
+
+void Form1::Click(ControlId control) {
+    if (const Event* event = eventOf(control)) event->handler(form_);
+}
+
+void Form1::ToggleEntry(std::int16_t index) { speedrail::ToggleEntry(form_, index); }
+
+bool hasClickHandler(ControlId control) { return eventOf(control) != nullptr; }
 
 }  // namespace speedrail

@@ -1,63 +1,36 @@
-// The main window's behaviour: its form state and its event handlers. The
-// window layer calls the handlers; the handlers act through WindowOps and
-// PlatformOps only.
+// Form1, the program's one window, as its controls see it: start-up, and
+// the event table that runs the handler of each control a user clicks. The
+// handlers live in the layers below; this is where controls meet them.
 #pragma once
 
-#include <cstddef>
+#include <cstdint>
 
-#include "app/form_state.h"
-#include "app/window_ops.h"
-#include "platform/platform_ops.h"
+#include "form/form.h"
+#include "form/layout.h"
 
 namespace speedrail {
 
 class Form1 {
 public:
-    Form1(WindowOps& window, PlatformOps& platform) : window_(window), platform_(platform) {}
-    Form1(const Form1&) = delete;
-    Form1& operator=(const Form1&) = delete;
+    Form1(WindowOps& window, PlatformOps& platform);
 
     // Start-up, run once while the window is still hidden.
     void Form_Load();
 
-    // The service runs.
-    void Command1_Click();  // scan
-    void Command4_Click();  // stop
-    void Command5_Click();  // resume
+    // A click on a control, by mouse, key or screen reader: runs its
+    // handler (a box first takes its other value). Nothing for a control
+    // that has no click of its own.
+    void Click(layout::ControlId control);
+    // A click on a list entry: its tick changes.
+    void ToggleEntry(std::int16_t index);
 
-    // The keep boxes and the selected-only box.
-    void Check1_Click();
-    void Check2_Click();
-    void Check3_Click();
-    void Check4_Click();
-    void Check5_Click();
-
-    // Shortcuts.
-    void Image1_Click();
-    void Image2_Click();
-    void Image3_Click();
-    void Image5_Click();
-    void Image6_Click();
-    void Image7_Click();
-    void Image8_Click();
-    void Label2_Click();
-
-    // The box-change rule: a box set to a new value runs its click handler
-    // at once, whoever sets it; setting the value it already has runs nothing.
-    void SetBox(Box box, int value);
-    // A click of the user on a box: it takes the other value.
-    void ToggleBox(Box box);
-
-    const FormState& state() const { return state_; }
+    const FormState& state() const { return form_.state; }
 
 private:
-    void RunBoxHandler(Box box);
-    void ApplyKeepRules(std::size_t row);
-    void PlayMidiFile();
-
-    FormState state_;
-    WindowOps& window_;
-    PlatformOps& platform_;
+    Form form_;
 };
+
+// Whether a click on the control runs a handler.
+bool hasClickHandler(layout::ControlId control);
 
 }  // namespace speedrail

@@ -1,7 +1,7 @@
 // Start-up: runs once while the window is still hidden.
 #include "app/form1.h"
-#include "app/messages.h"
-#include "app/music.h"
+#include "form/messages.h"
+#include "form/music.h"
 #include "base/spinner.h"
 #include "base/try_step.h"
 
@@ -21,25 +21,22 @@ std::int16_t countMusicFiles(PlatformOps& platform) {
 }  // namespace
 
 void Form1::Form_Load() {
-    platform_.seedRandom(platform_.secondsSinceMidnight());
-    state_.keepAudio = false;
-    state_.keepNetwork = false;
-    state_.midiCount = 0;
-    window_.setPointer(Pointer::Default);
-    tryStep([&] { state_.midiCount = countMusicFiles(platform_); });
-    state_.midiFile = midiFileName(drawTrack(platform_.nextRandom(), state_.midiCount));
+    PlatformOps& platform = form_.platform;
+    FormState& state = form_.state;
+    platform.seedRandom(platform.secondsSinceMidnight());
+    state.midiCount = 0;
+    form_.window.setPointer(Pointer::Default);
+    tryStep([&] { state.midiCount = countMusicFiles(platform); });
+    state.midiFile = midiFileName(drawTrack(platform.nextRandom(), state.midiCount));
 
-    tryStep([&] { window_.processPendingEvents(); });
-    tryStep([&] { platform_.setPlayerUrl(state_.midiFile); });
+    form_.window.processPendingEvents();
+    tryStep([&] { platform.setPlayerUrl(state.midiFile); });
     tryStep([&] {
-        state_.msgAnswer =
-            platform_.messageBox(warningMessage(), message_box::kExclamationOk, kMessageTitle);
+        state.msgAnswer =
+            platform.messageBox(warningMessage(), message_box::kExclamationOk, kMessageTitle);
     });
-    state_.spinnerFrames = kSpinnerFrames;
-    tryStep([&] {
-        window_.setStatus(" > Ajuste de alto rendimiento (STOP FULL SERVICES)");
-        window_.repaintStatus();
-    });
+    state.spinnerFrames = kSpinnerFrames;
+    showStatus(form_, " > Ajuste de alto rendimiento (STOP FULL SERVICES)", Repaint::Now);
 }
 
 }  // namespace speedrail

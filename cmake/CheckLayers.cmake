@@ -1,17 +1,18 @@
 # Checks the folders' includes against the layers they stand on:
-#   base <- platform <- app <- services, shortcuts <- the win32 folders.
+#   base <- platform <- form <- services, shortcuts <- app <- the win32 folders.
 # Each folder may include its own headers and those of the folders below it,
 # and the portable core includes no system header (no "<....h>" at all).
 # Run with: cmake -DSOURCE_DIR=<project root> -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.20)
-set(core_folders base platform app services shortcuts)
+set(core_folders base platform form services shortcuts app)
 set(may_include_base base)
 set(may_include_platform base platform)
-set(may_include_app base platform app)
-set(may_include_services base platform app services)
-set(may_include_shortcuts base platform app shortcuts)
+set(may_include_form base platform form)
+set(may_include_services base platform form services)
+set(may_include_shortcuts base platform form shortcuts)
+set(may_include_app base platform form services shortcuts app)
 set(may_include_platform_win32 base platform platform/win32)
-set(may_include_app_win32 base platform app app/win32 platform/win32 res)
+set(may_include_app_win32 base platform form app app/win32 platform/win32 res)
 
 set(violations "")
 foreach(folder ${core_folders} platform/win32 app/win32)

@@ -6,38 +6,47 @@ namespace speedrail {
 
 const std::vector<Category>& keepCategories() {
     static const std::vector<Category> categories = {
-        {Box::Check1, &FormState::keepAudio, {"audio"}},
-        {Box::Check2, &FormState::keepNetwork, {"wcmsv", "wlan", "rpc", "http", "dhcp", "web"}},
+        {Box::Check1, {"audio"}},
+        {Box::Check2, {"wcmsv", "wlan", "rpc", "http", "dhcp", "web"}},
         {Box::Check3,
-         &FormState::keepSecurity,
          {"crypt", "ikeext", "key", "lms", "policy", "samss", "securityhealth", "sstpsvc"}},
-        {Box::Check4, &FormState::keepPrinting, {"pdf24", "spool"}},
+        {Box::Check4, {"pdf24", "spool"}},
     };
     return categories;
 }
 
-bool matchesCategory(const std::string& entryText, const std::vector<std::string_view>& keywords) {
-    const std::string folded = foldToLower(entryText);
+namespace {
+
+bool beginsWithAny(const std::string& folded, const std::vector<std::string_view>& keywords) {
     for (const auto keyword : keywords) {
         if (folded.compare(0, keyword.size(), keyword) == 0) return true;
     }
     return false;
 }
 
-void applyKeepPass(WindowOps& window, const std::vector<Category>& categories,
-                   const FormState& state) {
-    const std::int16_t count = window.listCount();
-    for (std::int16_t i = 0; i < count; ++i) window.setListSelected(i, true);
+}  // namespace
+
+bool matchesCategory(const std::string& entryText, const std::vector<std::string_view>& keywords) {
+    return beginsWithAny(foldToLower(entryText), keywords);
+}
+
+void applyKeepPass(FormState& state, const std::vector<Category>& categories) {
+    // Each entry is folded once, however many categories are kept.
+    std::vector<const Category*> kept;
     for (const auto& category : categories) {
-        if (!(state.*category.keepFlag)) continue;
-        const std::int16_t entries = window.listCount();
-        for (std::int16_t i = 0; i < entries; ++i) {
-            if (matchesCategory(window.listText(i), category.keywords)) {
-                window.setListSelected(i, false);
+        if (state.box(category.box) == 1) kept.push_back(&category);
+    }
+    ServiceList& list = state.list;
+    for (std::int16_t i = 0; i < list.count(); ++i) {
+        bool keep = false;
+        if (!kept.empty()) {
+            const std::string folded = foldToLower(list.text(i));
+            for (const Category* category : kept) {
+                keep = keep || beginsWithAny(folded, category->keywords);
             }
         }
+        list.setSelected(i, !keep);
     }
-    window.repaintList();
 }
 
 }  // namespace speedrail

@@ -6,14 +6,12 @@
 #include <string_view>
 #include <vector>
 
-#include "app/form_state.h"
-#include "app/window_ops.h"
+#include "form/form_state.h"
 
 namespace speedrail {
 
 struct Category {
-    Box box;
-    bool FormState::*keepFlag;
+    Box box;  // the category is kept while this box is ticked
     std::vector<std::string_view> keywords;  // lower case
 };
 
@@ -24,9 +22,7 @@ const std::vector<Category>& keepCategories();
 // with one of the keywords.
 bool matchesCategory(const std::string& entryText, const std::vector<std::string_view>& keywords);
 
-// Ticks every entry, then unticks the entries matching any category whose
-// keep flag is set in `state`; repaints the list once.
-void applyKeepPass(WindowOps& window, const std::vector<Category>& categories,
-                   const FormState& state);
+// Ticks every entry except those matching a category whose box is ticked.
+void applyKeepPass(FormState& state, const std::vector<Category>& categories);
 
 }  // namespace speedrail

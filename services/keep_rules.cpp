@@ -1,20 +1,22 @@
 // The keep boxes: every change of one rebuilds the whole selection from the
 // boxes that are ticked, and leaves the selected-only mode.
-#include "app/form1.h"
 #include "services/categories.h"
+#include "services/service_handlers.h"
 
 namespace speedrail {
+namespace {
 
-void Form1::Check1_Click() { ApplyKeepRules(0); }
-void Form1::Check2_Click() { ApplyKeepRules(1); }
-void Form1::Check3_Click() { ApplyKeepRules(2); }
-void Form1::Check4_Click() { ApplyKeepRules(3); }
-
-void Form1::ApplyKeepRules(std::size_t row) {
-    const Category& category = keepCategories().at(row);
-    SetBox(Box::Check5, 0);
-    state_.*category.keepFlag = window_.boxValue(category.box) == 1;
-    applyKeepPass(window_, keepCategories(), state_);
+void applyKeepRules(Form& form) {
+    SetBox(form, Box::Check5, 0);
+    applyKeepPass(form.state, keepCategories());
+    form.window.listChanged(Repaint::Now);
 }
+
+}  // namespace
+
+void Check1_Click(Form& form) { applyKeepRules(form); }
+void Check2_Click(Form& form) { applyKeepRules(form); }
+void Check3_Click(Form& form) { applyKeepRules(form); }
+void Check4_Click(Form& form) { applyKeepRules(form); }
 
 }  // namespace speedrail

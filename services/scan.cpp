@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
-#include "app/service_list.h"
+#include "form/service_list.h"
 #include "base/blanks.h"
 #include "base/number_text.h"
 #include "base/try_step.h"
 #include "services/listing_reader.h"
+#include "services/service_handlers.h"
 
 namespace speedrail {
 namespace {
@@ -35,36 +35,33 @@ bool namesAService(const std::vector<std::string>& entries) {
 
 }  // namespace
 
-void Form1::Command1_Click() {
-    window_.setPointer(Pointer::Busy);
-    tryStep([&] {
-        window_.setStatus(" > Analizando servicios ...");
-        window_.repaintStatus();
-    });
+void Command1_Click(Form& form) {
+    PlatformOps& platform = form.platform;
+    form.window.setPointer(Pointer::Busy);
+    showStatus(form, " > Analizando servicios ...", Repaint::Now);
     bool scriptWritten = false;
     tryStep([&] {
-        if (!platform_.normalFileExists(kListingScript)) {
+        if (!platform.normalFileExists(kListingScript)) {
             scriptWritten = true;
-            platform_.writeFile(kListingScript, kListingScriptText);
+            platform.writeFile(kListingScript, kListingScriptText);
         }
     });
     std::unique_ptr<LaunchedProcess> script;
     tryStep([&] {
-        script = platform_.launch(kListingScript, ProgramLookup::WorkingFolder,
-                                  WindowStyle::Minimized, ChildInput::NullDevice);
+        script = platform.launch(kListingScript, ProgramLookup::WorkingFolder,
+                                 WindowStyle::Minimized, ChildInput::NullDevice);
     });
-    tryStep([&] { window_.listClear(); });
-    tryStep([&] { platform_.sleep(kFirstWaitMs); });
-    tryStep([&] {
-        if (script) script->waitForExit(kLongestListingMs - kFirstWaitMs);
-    });
+    form.state.list.clear();
+    form.window.listChanged(Repaint::Later);
+    platform.sleep(kFirstWaitMs);
+    if (script) script->waitForExit(kLongestListingMs - kFirstWaitMs);
 
     std::vector<std::string> entries;
     tryStep([&] {
-        const auto bytes = platform_.readFile(kListing, kMaxListingBytes);
+        const auto bytes = platform.readFile(kListing, kMaxListingBytes);
         if (!bytes) return;
         const auto text = decodeListing(
-            *bytes, [&](const std::string& raw) { return platform_.systemCodePageToUtf8(raw); });
+            *bytes, [&](const std::string& raw) { return platform.systemCodePageToUtf8(raw); });
         entries = listingEntries(text, ServiceList::kMaxEntries);
     });
     // The program's own script ran when it was written now or is still
@@ -74,35 +71,27 @@ void Form1::Command1_Click() {
         if (namesAService(entries)) return;
         const std::string ownScript = kListingScriptText;
         if (!scriptWritten &&
-            platform_.readFile(kListingScript, ownScript.size() + 1) != ownScript) {
+            platform.readFile(kListingScript, ownScript.size() + 1) != ownScript) {
             return;
         }
-        if (auto names = platform_.serviceNames(ServiceList::kMaxEntries)) {
+        if (auto names = platform.serviceNames(ServiceList::kMaxEntries)) {
             entries = std::move(*names);
         }
     });
 
-    state_.serviceCount = 0;
-    tryStep([&] {
-        for (const auto& entry : entries) {
-            window_.listAppend(entry);
-            ++state_.serviceCount;
-        }
-    });
-    tryStep([&] {
-        const std::int16_t count = window_.listCount();
-        for (std::int16_t i = 0; i < count; ++i) window_.setListSelected(i, true);
-        window_.repaintList();
-    });
-    tryStep([&] {
-        window_.setStatus(" > " + withSignPlace(state_.serviceCount) + " servicios detectados ");
-        window_.repaintStatus();
-    });
-    for (const Box box : {Box::Check1, Box::Check2, Box::Check3, Box::Check4, Box::Check5}) {
-        tryStep([&] { window_.enableBox(box); });
+    ServiceList& list = form.state.list;
+    form.state.serviceCount = 0;
+    for (auto& entry : entries) {
+        if (!list.append(std::move(entry))) break;
+        ++form.state.serviceCount;
     }
-    window_.setPointer(Pointer::Default);
-    window_.reclaimForeground();
+    for (std::int16_t i = 0; i < list.count(); ++i) list.setSelected(i, true);
+    form.window.listChanged(Repaint::Now);
+    showStatus(form, " > " + withSignPlace(form.state.serviceCount) + " servicios detectados ",
+               Repaint::Now);
+    form.window.enableBoxes();
+    form.window.setPointer(Pointer::Default);
+    form.window.reclaimForeground();
 }
 
 }  // namespace speedrail

@@ -4,26 +4,20 @@
 
 #include <string>
 
-#include "app/window_ops.h"
 #include "base/spinner.h"
 #include "base/try_step.h"
-#include "platform/platform_ops.h"
+#include "form/form.h"
 
 namespace speedrail {
 
 // Returns the number of entries the pass walked.
 template <typename EntryAction>
-std::int16_t runServicePass(WindowOps& window, Spinner& spinner, const std::string& statusPrefix,
+std::int16_t runServicePass(Form& form, Spinner& spinner, const std::string& statusPrefix,
                             EntryAction&& action) {
-    std::int16_t count = 0;
-    tryStep([&] { count = window.listCount(); });
+    const std::int16_t count = form.state.list.count();
     for (std::int16_t i = 0; i < count; ++i) {
-        tryStep([&] { action(i); });
-        const std::string& frame = spinner.step();
-        tryStep([&] {
-            window.setStatus(statusPrefix + frame);
-            window.repaintStatus();
-        });
+        action(i);
+        showStatus(form, statusPrefix + spinner.step(), Repaint::Now);
     }
     return count;
 }

@@ -1,9 +1,10 @@
 // The picture shortcuts and the version label: web pages, the two scripts
 // beside the program, the information message and the background music.
-#include "app/form1.h"
-#include "app/messages.h"
-#include "app/music.h"
-#include "app/site_info.h"
+#include "shortcuts/shortcuts.h"
+
+#include "form/messages.h"
+#include "form/music.h"
+#include "form/site_info.h"
 
 namespace speedrail {
 namespace {
@@ -24,33 +25,33 @@ void launchScript(PlatformOps& platform, const std::string& script) {
 
 }  // namespace
 
-void Form1::Image1_Click() {
-    state_.msgAnswer = platform_.openWebAddress(site::kProgramPage);
+void Image1_Click(Form& form) {
+    form.state.msgAnswer = form.platform.openWebAddress(site::kProgramPage);
 }
 
-void Form1::Label2_Click() { Image1_Click(); }
+void Label2_Click(Form& form) { Image1_Click(form); }
 
-void Form1::Image6_Click() {
-    state_.msgAnswer = platform_.openWebAddress(site::kBenchmarkSite);
+void Image6_Click(Form& form) {
+    form.state.msgAnswer = form.platform.openWebAddress(site::kBenchmarkSite);
 }
 
-void Form1::Image7_Click() { launchScript(platform_, "srvopen.cmd"); }
+void Image7_Click(Form& form) { launchScript(form.platform, "srvopen.cmd"); }
 
-void Form1::Image8_Click() { launchScript(platform_, "fix_W7-10.cmd"); }
+void Image8_Click(Form& form) { launchScript(form.platform, "fix_W7-10.cmd"); }
 
-void Form1::Image5_Click() {
-    state_.msgAnswer = platform_.messageBox(informationMessage(), message_box::kExclamationOk,
-                                            kMessageTitle);
+void Image5_Click(Form& form) {
+    form.state.msgAnswer = form.platform.messageBox(informationMessage(),
+                                                    message_box::kExclamationOk, kMessageTitle);
 }
 
-void Form1::Image2_Click() {
-    platform_.setPlayerUrl(state_.midiFile);
-    platform_.closePlayer();
+void Image2_Click(Form& form) {
+    form.platform.setPlayerUrl(form.state.midiFile);
+    form.platform.closePlayer();
 }
 
-void Form1::Image3_Click() {
-    state_.midiFile = midiFileName(drawTrack(platform_.nextRandom(), state_.midiCount));
-    platform_.setPlayerUrl(state_.midiFile);
+void Image3_Click(Form& form) {
+    form.state.midiFile = midiFileName(drawTrack(form.platform.nextRandom(), form.state.midiCount));
+    form.platform.setPlayerUrl(form.state.midiFile);
 }
 
 }  // namespace speedrail

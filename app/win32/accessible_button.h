@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "app/layout.h"
+#include "form/layout.h"
 #include "app/win32/accessible_model.h"
 
 namespace speedrail::win32 {

@@ -11,7 +11,7 @@
 
 #include <optional>
 
-#include "app/layout.h"
+#include "form/layout.h"
 #include "app/win32/accessible_model.h"
 
 namespace speedrail::win32 {

@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "app/layout.h"
+#include "form/layout.h"
 #include "app/win32/accessible_model.h"
 #include "app/win32/service_list_box.h"
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "app/layout.h"
+#include "form/layout.h"
 #include "base/blanks.h"
 
 namespace speedrail::win32::accessible_text {

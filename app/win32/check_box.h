@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "app/layout.h"
+#include "form/layout.h"
 
 namespace speedrail::win32 {
 

@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "app/layout.h"
+#include "form/layout.h"
 #include "platform/win32/unique_handle.h"
 
 namespace speedrail::win32 {

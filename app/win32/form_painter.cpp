@@ -71,7 +71,7 @@ void paintControl(HDC dc, const Control& control, const FormLook& look) {
             break;
         case layout::ControlKind::Label:
             paintLabel(dc, control, rect,
-                       control.id == ControlId::Label4 ? look.status : control.caption,
+                       control.id == ControlId::Label4 && look.status ? *look.status : control.caption,
                        look.fonts[index], look.dpi);
             break;
         case layout::ControlKind::Image:

@@ -8,7 +8,7 @@
 #include <array>
 #include <string>
 
-#include "app/layout.h"
+#include "form/layout.h"
 #include "app/win32/pictures.h"
 
 namespace speedrail::win32 {
@@ -18,7 +18,7 @@ struct FormLook {
     int dpi = 96;
     std::array<HFONT, layout::kControlCount> fonts{};
     std::array<const Picture*, layout::kControlCount> pictures{};
-    std::string status;  // Label4's caption
+    const std::string* status = nullptr;  // Label4's caption: the form's
 };
 
 // Paints the part `area` (client pixels) of the window's surface into `dc`.

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "app/layout.h"
+#include "form/layout.h"
 #include "app/win32/pictures.h"
 
 namespace speedrail::win32 {

@@ -79,7 +79,10 @@ HCURSOR loadOwnCursor(int id, const wchar_t* systemFallback) {
 }  // namespace
 
 MainWindow::MainWindow(PlatformOps& platform, MainWindowOptions options)
-    : options_(options), form_(*this, platform), list_(layout::control(ControlId::List1)) {
+    : options_(options),
+      form_(*this, platform),
+      list_(layout::control(ControlId::List1), form_.state().list,
+            [this](std::int16_t entry) { form_.ToggleEntry(entry); }) {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     // Before any control exists: the tool tips and the version 6 look of
     // the standard controls come from it. Without it the window still works.
@@ -89,7 +92,7 @@ MainWindow::MainWindow(PlatformOps& platform, MainWindowOptions options)
     busyCursor_.reset(loadOwnCursor(IDC_BUSY, IDC_WAIT));
     handCursor_.reset(loadOwnCursor(IDC_HAND, kSystemHand));
     loadPictures();
-    look_.status = layout::control(ControlId::Label4).caption;
+    look_.status = &form_.state().status;
     for (const layout::Control& control : layout::controls()) {
         if (control.back && layout::hasOwnWindow(control.id)) {
             backBrushes_[indexOf(control.id)].reset(::CreateSolidBrush(toColorRef(*control.back)));
@@ -182,12 +185,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case DM_GETDEFID:
             return onGetDefaultId();
-        case kSyncListMessage:
-            list_.syncCount();
-            return 0;
         case kAccessibleClickMessage:
             if (wParam < static_cast<WPARAM>(layout::kControlCount)) {
-                runClick(static_cast<ControlId>(wParam));
+                form_.Click(static_cast<ControlId>(wParam));
             }
             return 0;
         case WM_DESTROY:
@@ -263,7 +263,7 @@ void MainWindow::createChildren() {
             child = list_.create(hwnd_, controlId, rect);
         } else {
             // Check boxes and graphical buttons are drawn by the window. A
-            // box keeps its value here, not in the control: a click asks the
+            // box's value is the form's, not the control's: a click asks the
             // form to change it, and the form runs the box's handler.
             const bool drawn = control.kind == ControlKind::CheckBox || isGraphicalButton(control);
             style |= drawn ? BS_OWNERDRAW : BS_PUSHBUTTON;
@@ -292,7 +292,7 @@ void MainWindow::createAccessibility() {
             const auto box = static_cast<std::size_t>(static_cast<int>(control.id) -
                                                       static_cast<int>(ControlId::Check1));
             model = std::make_unique<AccessibleButton>(
-                child, control, [this, box] { return boxValues_[box] == 1; });
+                child, control, [this, box] { return form_.state().boxes[box] == 1; });
         } else {
             model = std::make_unique<AccessibleButton>(child, control, nullptr);
         }
@@ -385,8 +385,8 @@ void MainWindow::onDrawItem(const DRAWITEMSTRUCT& item) {
     } else if (layout::control(id).kind == ControlKind::CheckBox) {
         const auto box =
             static_cast<std::size_t>(static_cast<int>(id) - static_cast<int>(ControlId::Check1));
-        drawCheckBox(item, layout::control(id), boxValues_[box] == 1, fonts_[indexOf(id)].get(),
-                     look_.dpi);
+        drawCheckBox(item, layout::control(id), form_.state().boxes[box] == 1,
+                     fonts_[indexOf(id)].get(), look_.dpi);
     } else if (item.CtlType == ODT_BUTTON) {
         drawGraphicalButton(item, layout::control(id), look_.pictures[indexOf(id)],
                             fonts_[indexOf(id)].get(), look_.dpi);
@@ -405,34 +405,7 @@ void MainWindow::onCommand(int controlId, int notification) {
     if (index < 0 || index >= layout::kControlCount) return;
     // A double click on a button counts as two clicks.
     if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED) return;
-    switch (static_cast<ControlId>(index)) {
-        case ControlId::Command1:
-            form_.Command1_Click();
-            break;
-        case ControlId::Command4:
-            form_.Command4_Click();
-            break;
-        case ControlId::Command5:
-            form_.Command5_Click();
-            break;
-        case ControlId::Check1:
-            form_.ToggleBox(Box::Check1);
-            break;
-        case ControlId::Check2:
-            form_.ToggleBox(Box::Check2);
-            break;
-        case ControlId::Check3:
-            form_.ToggleBox(Box::Check3);
-            break;
-        case ControlId::Check4:
-            form_.ToggleBox(Box::Check4);
-            break;
-        case ControlId::Check5:
-            form_.ToggleBox(Box::Check5);
-            break;
-        default:
-            break;
-    }
+    form_.Click(static_cast<ControlId>(index));
 }
 
 // Enter presses the run button that has the focus, as in a dialog: the
@@ -441,37 +414,6 @@ LRESULT MainWindow::onGetDefaultId() const {
     const std::optional<ControlId> focused = controlOfWindow(::GetFocus());
     if (!focused || !isGraphicalButton(layout::control(*focused))) return 0;
     return MAKELRESULT(kFirstControlId + static_cast<int>(*focused), DC_HASDEFID);
-}
-
-void MainWindow::runClick(ControlId id) {
-    switch (id) {
-        case ControlId::Image1:
-            form_.Image1_Click();
-            break;
-        case ControlId::Image2:
-            form_.Image2_Click();
-            break;
-        case ControlId::Image3:
-            form_.Image3_Click();
-            break;
-        case ControlId::Image5:
-            form_.Image5_Click();
-            break;
-        case ControlId::Image6:
-            form_.Image6_Click();
-            break;
-        case ControlId::Image7:
-            form_.Image7_Click();
-            break;
-        case ControlId::Image8:
-            form_.Image8_Click();
-            break;
-        case ControlId::Label2:
-            form_.Label2_Click();
-            break;
-        default:
-            break;  // labels, Image4 and shapes have no click of their own
-    }
 }
 
 // A windowless control is clicked when the button goes down and comes up
@@ -484,7 +426,7 @@ void MainWindow::onButtonDown(POINT client) {
 void MainWindow::onButtonUp(POINT client) {
     const std::optional<ControlId> pressed = std::exchange(pressed_, std::nullopt);
     if (::GetCapture() == hwnd_) ::ReleaseCapture();
-    if (pressed && controlAt(client) == pressed) runClick(*pressed);
+    if (pressed && controlAt(client) == pressed) form_.Click(*pressed);
 }
 
 // ---------------------------------------------------------------------------
@@ -628,52 +570,34 @@ void MainWindow::processPendingEvents() {
 
 HWND MainWindow::boxWindow(Box box) const { return children_[indexOf(boxControl(box))]; }
 
-int MainWindow::boxValue(Box box) const { return boxValues_[static_cast<std::size_t>(box)]; }
+void MainWindow::enableBoxes() {
+    for (const Box box : {Box::Check1, Box::Check2, Box::Check3, Box::Check4, Box::Check5}) {
+        ::EnableWindow(boxWindow(box), TRUE);
+    }
+}
 
-void MainWindow::setBoxValue(Box box, int value) {
-    int& stored = boxValues_[static_cast<std::size_t>(box)];
-    if (stored == value) return;
-    stored = value;
+void MainWindow::boxChanged(Box box, Repaint when) {
+    if (when == Repaint::Now) {
+        ::RedrawWindow(boxWindow(box), nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        return;
+    }
     ::InvalidateRect(boxWindow(box), nullptr, FALSE);
     ::NotifyWinEvent(EVENT_OBJECT_STATECHANGE, boxWindow(box), OBJID_CLIENT, CHILDID_SELF);
 }
 
-void MainWindow::enableBox(Box box) { ::EnableWindow(boxWindow(box), TRUE); }
-
-void MainWindow::repaintBox(Box box) {
-    ::RedrawWindow(boxWindow(box), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-}
-
 bool MainWindow::boxEnabled(Box box) const { return ::IsWindowEnabled(boxWindow(box)) != FALSE; }
 
-std::int16_t MainWindow::listCount() const { return list_.model().count(); }
+void MainWindow::listChanged(Repaint when) { list_.modelChanged(when == Repaint::Now); }
 
-std::string MainWindow::listText(std::int16_t index) const { return list_.model().text(index); }
+void MainWindow::entryChanged(std::int16_t index) { list_.entryChanged(index); }
 
-bool MainWindow::listSelected(std::int16_t index) const { return list_.model().selected(index); }
-
-void MainWindow::setListSelected(std::int16_t index, bool selected) {
-    list_.setSelected(index, selected);
-}
-
-void MainWindow::listAppend(const std::string& text) { list_.append(text); }
-
-void MainWindow::listClear() { list_.clear(); }
-
-void MainWindow::repaintList() { list_.repaint(); }
-
-void MainWindow::setStatus(const std::string& caption) {
-    if (look_.status == caption) return;
-    look_.status = caption;
+void MainWindow::statusChanged(Repaint when) {
     const RECT rect = rectOf(ControlId::Label4);
     ::InvalidateRect(hwnd_, &rect, FALSE);
     // A screen reader reads the status line out as it changes.
     ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, formChildId(ControlId::Label4));
-}
-
-void MainWindow::repaintStatus() {
-    const RECT rect = rectOf(ControlId::Label4);
-    ::RedrawWindow(hwnd_, &rect, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    if (when == Repaint::Now) ::RedrawWindow(hwnd_, &rect, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 // ---------------------------------------------------------------------------

@@ -12,14 +12,14 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "app/layout.h"
+#include "form/layout.h"
 #include "app/win32/accessible_window.h"
 #include "app/win32/fonts.h"
 #include "app/win32/form_painter.h"
 #include "app/win32/pictures.h"
 #include "app/win32/service_list_box.h"
 #include "app/win32/tool_tips.h"
-#include "app/window_ops.h"
+#include "form/window_ops.h"
 #include "platform/platform_ops.h"
 #include "platform/win32/unique_handle.h"
 
@@ -43,6 +43,7 @@ public:
     MainWindow& operator=(const MainWindow&) = delete;
 
     Form1& form() { return form_; }
+    const Form1& form() const { return form_; }
     HWND hwnd() const { return hwnd_; }
 
     // Shows the window and puts the focus on Command1.
@@ -53,21 +54,13 @@ public:
 
     // WindowOps.
     void setPointer(Pointer pointer) override;
-    void reclaimForeground() override;
     void processPendingEvents() override;
-    int boxValue(Box box) const override;
-    void setBoxValue(Box box, int value) override;
-    void enableBox(Box box) override;
-    void repaintBox(Box box) override;
-    std::int16_t listCount() const override;
-    std::string listText(std::int16_t index) const override;
-    bool listSelected(std::int16_t index) const override;
-    void setListSelected(std::int16_t index, bool selected) override;
-    void listAppend(const std::string& text) override;
-    void listClear() override;
-    void repaintList() override;
-    void setStatus(const std::string& caption) override;
-    void repaintStatus() override;
+    void reclaimForeground() override;
+    void enableBoxes() override;
+    void statusChanged(Repaint when) override;
+    void boxChanged(Box box, Repaint when) override;
+    void listChanged(Repaint when) override;
+    void entryChanged(std::int16_t index) override;
 
     // What tests read back.
     int dpi() const { return look_.dpi; }
@@ -76,10 +69,10 @@ public:
     // Where the control lies, in client pixels at the window's DPI.
     layout::PixelRect controlRect(layout::ControlId id) const;
     // Label4's caption as it is painted.
-    const std::string& status() const { return look_.status; }
+    const std::string& status() const { return form_.state().status; }
     Pointer pointer() const { return pointer_; }
     bool boxEnabled(Box box) const;
-    const ServiceList& list() const { return list_.model(); }
+    const ServiceList& list() const { return form_.state().list; }
     // The tick box of list entry `index`, in the list's client pixels.
     RECT listTickRect(std::int16_t index) const { return list_.tickRect(index); }
     // The windowless control a click at `client` (pixels) reaches.
@@ -122,7 +115,6 @@ private:
     void applyFonts();
     void placeChildren();
     void fitClientArea(int x, int y, bool move);
-    void runClick(layout::ControlId id);
     HCURSOR cursorFor(layout::PointerStyle style) const;
     layout::PointerStyle pointerAt(HWND target, POINT client) const;
     void showPointerNow();
@@ -135,7 +127,6 @@ private:
     HWND hwnd_ = nullptr;
 
     std::array<HWND, layout::kControlCount> children_{};
-    std::array<int, kBoxCount> boxValues_{};  // 0 unticked, 1 ticked
     ServiceListBox list_;
     ToolTips toolTips_;
     // What screen readers get from the window and each child window.

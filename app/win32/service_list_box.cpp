@@ -27,7 +27,6 @@ ServiceListBox::~ServiceListBox() {
 }
 
 HWND ServiceListBox::create(HWND parent, int controlId, const layout::PixelRect& rect) {
-    parent_ = parent;
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NODATA |
                         LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
     hwnd_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", style, rect.left, rect.top,
@@ -41,52 +40,34 @@ HWND ServiceListBox::create(HWND parent, int controlId, const layout::PixelRect&
     return hwnd_;
 }
 
-bool ServiceListBox::append(const std::string& text) {
-    if (!model_.append(text)) return false;
-    if (!countBehind_) {
-        countBehind_ = true;
-        if (parent_) ::PostMessageW(parent_, kSyncListMessage, 0, 0);
+void ServiceListBox::modelChanged(bool drawNow) {
+    if (!hwnd_) return;
+    const auto rows = static_cast<int>(::SendMessageW(hwnd_, LB_GETCOUNT, 0, 0));
+    if (rows != model_.count()) {
+        announcedCaret_ = -1;
+        ::SendMessageW(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(model_.count()), 0);
     }
-    return true;
+    if (drawNow) {
+        ::RedrawWindow(hwnd_, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    } else {
+        invalidateAll();
+    }
 }
 
-void ServiceListBox::clear() {
-    model_.clear();
-    countBehind_ = false;
-    announcedCaret_ = -1;
-    if (hwnd_) ::SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
-}
-
-void ServiceListBox::setSelected(std::int16_t index, bool selected) {
-    if (model_.selected(index) == selected) return;
-    model_.setSelected(index, selected);
-    invalidateAll();
+void ServiceListBox::entryChanged(std::int16_t index) {
+    invalidateRow(index);
     notifyTickChanged(index);
 }
 
 void ServiceListBox::toggle(std::int16_t index) {
-    if (index < 0 || index >= model_.count()) return;
-    model_.setSelected(index, !model_.selected(index));
-    invalidateRow(index);
-    notifyTickChanged(index);
+    if (index >= 0 && index < model_.count()) toggle_(index);
 }
 
 // Screen readers hear of each tick that changes; the entries are the list
 // object's children, counted from 1.
 void ServiceListBox::notifyTickChanged(std::int16_t index) const {
     if (hwnd_) ::NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd_, OBJID_CLIENT, index + 1);
-}
-
-void ServiceListBox::syncCount() {
-    if (!countBehind_ || !hwnd_) return;
-    countBehind_ = false;
-    ::SendMessageW(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(model_.count()), 0);
-}
-
-void ServiceListBox::repaint() {
-    syncCount();
-    if (!hwnd_) return;
-    ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
 }
 
 void ServiceListBox::setFont(HFONT font, int dpi) {
@@ -147,7 +128,6 @@ int ServiceListBox::caret() const {
 }
 
 void ServiceListBox::moveCaret(std::int16_t index) {
-    syncCount();
     ::SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 

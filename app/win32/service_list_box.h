@@ -1,48 +1,47 @@
-// List1: an owner-drawn, no-data list box over the ServiceList model. The
-// control holds only the number of rows; each row is drawn from the model
-// as a tick box and the entry's text, so filling 32,767 entries costs one
-// count update and one repaint, not a message per entry.
+// List1: an owner-drawn, no-data list box showing the form's service list.
+// The control holds only the number of rows; each row is drawn from the
+// list as a tick box and the entry's text, so filling 32,767 entries costs
+// one count update and one repaint, not a message per entry. The user's
+// toggles go to the form, which owns the ticks.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
-#include "app/layout.h"
-#include "app/service_list.h"
+#include "form/layout.h"
+#include "form/service_list.h"
 
 namespace speedrail::win32 {
 
 class ServiceListBox {
 public:
-    explicit ServiceListBox(const layout::Control& control) : control_(control) {}
+    // Shows `model`; a toggle by the user goes to `toggle`, whose owner
+    // changes the tick and then calls entryChanged.
+    ServiceListBox(const layout::Control& control, const ServiceList& model,
+                   std::function<void(std::int16_t)> toggle)
+        : control_(control), model_(model), toggle_(std::move(toggle)) {}
     ~ServiceListBox();
     ServiceListBox(const ServiceListBox&) = delete;
     ServiceListBox& operator=(const ServiceListBox&) = delete;
 
     // Creates the control with the font set by setFont; `parent` answers
-    // its WM_MEASUREITEM with itemHeight(), sends its WM_DRAWITEM to draw()
-    // and its kSyncListMessage to syncCount().
+    // its WM_MEASUREITEM with itemHeight() and sends its WM_DRAWITEM to draw().
     HWND create(HWND parent, int controlId, const layout::PixelRect& rect);
     HWND hwnd() const { return hwnd_; }
 
-    ServiceList& model() { return model_; }
     const ServiceList& model() const { return model_; }
 
-    // Model changes. Appending only notes that the control's row count is
-    // behind; it catches up at the next repaint (or message loop turn).
-    bool append(const std::string& text);
-    void clear();
-    void setSelected(std::int16_t index, bool selected);
+    // The list's entries or ticks changed: the rows follow its count and
+    // are drawn now, or at the next paint.
+    void modelChanged(bool drawNow);
+    // One entry's tick changed: its row is redrawn and screen readers hear.
+    void entryChanged(std::int16_t index);
     // The user's toggle of one entry's tick: a click on its row, Space at
     // the caret, a screen reader's default action.
     void toggle(std::int16_t index);
-
-    // Brings the row count up to date and redraws at once.
-    void repaint();
-    // Brings the row count up to date without drawing.
-    void syncCount();
 
     // The font (owned by the caller) and the row height at the window's DPI.
     void setFont(HFONT font, int dpi);
@@ -75,19 +74,14 @@ private:
     RECT tickIn(const RECT& row) const;
 
     const layout::Control& control_;
-    ServiceList model_;
+    const ServiceList& model_;
+    std::function<void(std::int16_t)> toggle_;
     HWND hwnd_ = nullptr;
-    HWND parent_ = nullptr;
     HFONT font_ = nullptr;
-    bool countBehind_ = false;
     bool invalidated_ = false;  // a full redraw is already pending
     int announcedCaret_ = -1;   // the entry screen readers were last told has the focus
     int dpi_ = 96;
     int itemHeight_ = 16;
 };
-
-// Posted to the parent when the list's row count fell behind its model, so
-// that the count catches up even when nothing repaints the list.
-constexpr UINT kSyncListMessage = WM_APP + 1;
 
 }  // namespace speedrail::win32

@@ -3,11 +3,10 @@
 #include <benchmark/benchmark.h>
 
 #include "app/form1.h"
-#include "app/service_list.h"
+#include "form/service_list.h"
 #include "services/categories.h"
 #include "services/listing_reader.h"
-#include "tests/support/recording_platform.h"
-#include "tests/support/recording_window.h"
+#include "tests/support/form_fixture.h"
 
 namespace speedrail {
 namespace {
@@ -46,15 +45,14 @@ void BM_ReadListingIntoModel(benchmark::State& state) {
 BENCHMARK(BM_ReadListingIntoModel)->Unit(benchmark::kMillisecond);
 
 void BM_KeepPassOverFullList(benchmark::State& state) {
-    testing::RecordingWindow window;
-    testing::RecordingPlatform platform;
+    testing::RecordedForm recorded;
     std::vector<std::string> names;
     for (int i = 0; i < ServiceList::kMaxEntries; ++i) names.push_back(serviceName(i));
-    window.fillList(names, true);
-    Form1 form(window, platform);
-    form.SetBox(Box::Check2, 1);
+    recorded.scan(names);
+    recorded.form.Click(layout::ControlId::Check2);
     for (auto _ : state) {
-        form.ToggleBox(Box::Check1);  // one full keep pass per toggle
+        recorded.form.Click(layout::ControlId::Check1);  // one full keep pass per toggle
+        recorded.window.events.clear();
     }
 }
 BENCHMARK(BM_KeepPassOverFullList)->Unit(benchmark::kMillisecond);

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/service_list.h"
+#include "form/service_list.h"
 #include "services/listing_reader.h"
 #include "services/text_fold.h"
 

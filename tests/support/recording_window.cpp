@@ -13,61 +13,35 @@ void RecordingWindow::setPointer(Pointer value) {
     events.push_back("pointer " + std::to_string(static_cast<int>(value)));
 }
 
-void RecordingWindow::reclaimForeground() { events.push_back("foreground"); }
-
 void RecordingWindow::processPendingEvents() { events.push_back("process events"); }
 
-int RecordingWindow::boxValue(Box box) const { return boxValues_[static_cast<int>(box)]; }
+void RecordingWindow::reclaimForeground() { events.push_back("foreground"); }
 
-void RecordingWindow::setBoxValue(Box box, int value) {
-    boxValues_[static_cast<int>(box)] = value;
-    events.push_back(std::string("set ") + boxName(box) + " " + std::to_string(value));
+void RecordingWindow::enableBoxes() {
+    boxesEnabled = true;
+    events.push_back("enable boxes");
 }
 
-void RecordingWindow::enableBox(Box box) {
-    boxEnabled_[static_cast<int>(box)] = true;
-    events.push_back(std::string("enable ") + boxName(box));
+void RecordingWindow::statusChanged(Repaint when) {
+    events.push_back("status " + (state_ ? state_->status : std::string("?")));
+    if (when == Repaint::Now) events.push_back("repaint status");
 }
 
-void RecordingWindow::repaintBox(Box box) {
-    events.push_back(std::string("repaint ") + boxName(box));
-}
-
-void RecordingWindow::setListSelected(std::int16_t index, bool selected) {
-    list.setSelected(index, selected);
-    ++selectionWrites;
-}
-
-void RecordingWindow::listAppend(const std::string& text) { list.append(text); }
-
-void RecordingWindow::listClear() {
-    list.clear();
-    events.push_back("clear list");
-}
-
-void RecordingWindow::repaintList() { events.push_back("repaint list"); }
-
-void RecordingWindow::setStatus(const std::string& caption) {
-    status = caption;
-    events.push_back("status " + caption);
-}
-
-void RecordingWindow::repaintStatus() { events.push_back("repaint status"); }
-
-void RecordingWindow::fillList(const std::vector<std::string>& texts, bool selected) {
-    list.clear();
-    for (const auto& text : texts) {
-        list.append(text);
-        list.setSelected(static_cast<std::int16_t>(list.count() - 1), selected);
+void RecordingWindow::boxChanged(Box box, Repaint when) {
+    if (when == Repaint::Now) {
+        events.push_back(std::string("repaint ") + boxName(box));
+    } else {
+        events.push_back(std::string("set ") + boxName(box) + " " +
+                         (state_ ? std::to_string(state_->box(box)) : std::string("?")));
     }
 }
 
-std::vector<bool> RecordingWindow::ticks() const {
-    std::vector<bool> result;
-    for (std::int16_t i = 0; i < list.count(); ++i) result.push_back(list.selected(i));
-    return result;
+void RecordingWindow::listChanged(Repaint when) {
+    events.push_back(when == Repaint::Now ? "repaint list" : "list changed");
 }
 
-bool RecordingWindow::boxEnabled(Box box) const { return boxEnabled_[static_cast<int>(box)]; }
+void RecordingWindow::entryChanged(std::int16_t index) {
+    events.push_back("entry " + std::to_string(index));
+}
 
 }  // namespace speedrail::testing

@@ -1,49 +1,37 @@
-// A window for tests: keeps the controls' state in memory and records, in
-// order, every operation that is not per list entry.
+// A window for tests: records, in order, what the handlers tell the window,
+// reading the form's state where a change names it.
 #pragma once
 
-#include <array>
 #include <string>
 #include <vector>
 
-#include "app/service_list.h"
-#include "app/window_ops.h"
+#include "form/form_state.h"
+#include "form/window_ops.h"
 
 namespace speedrail::testing {
 
 class RecordingWindow : public WindowOps {
 public:
     void setPointer(Pointer pointer) override;
-    void reclaimForeground() override;
     void processPendingEvents() override;
-    int boxValue(Box box) const override;
-    void setBoxValue(Box box, int value) override;
-    void enableBox(Box box) override;
-    void repaintBox(Box box) override;
-    std::int16_t listCount() const override { return list.count(); }
-    std::string listText(std::int16_t index) const override { return list.text(index); }
-    bool listSelected(std::int16_t index) const override { return list.selected(index); }
-    void setListSelected(std::int16_t index, bool selected) override;
-    void listAppend(const std::string& text) override;
-    void listClear() override;
-    void repaintList() override;
-    void setStatus(const std::string& caption) override;
-    void repaintStatus() override;
+    void reclaimForeground() override;
+    void enableBoxes() override;
+    void statusChanged(Repaint when) override;
+    void boxChanged(Box box, Repaint when) override;
+    void listChanged(Repaint when) override;
+    void entryChanged(std::int16_t index) override;
 
-    // Test set-up and inspection.
-    void fillList(const std::vector<std::string>& texts, bool selected);
-    std::vector<bool> ticks() const;
-    bool boxEnabled(Box box) const;
+    // The state the window shows (the form's, once it exists).
+    void show(const FormState& state) { state_ = &state; }
 
-    ServiceList list;
+    // E.g. "pointer 99", "status  > x", "repaint status", "set Check5 1",
+    // "repaint Check5", "list changed", "repaint list", "entry 3".
+    std::vector<std::string> events;
     Pointer pointer = Pointer::Busy;
-    std::string status;
-    std::vector<std::string> events;  // e.g. "status: > x", "repaint list"
-    int selectionWrites = 0;
+    bool boxesEnabled = false;
 
 private:
-    std::array<int, kBoxCount> boxValues_{};
-    std::array<bool, kBoxCount> boxEnabled_{};
+    const FormState* state_ = nullptr;
 };
 
 const char* boxName(Box box);

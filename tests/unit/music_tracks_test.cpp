@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "app/music.h"
+#include "form/music.h"
 #include "platform/music_file_name.h"
 
 namespace {

@@ -1,31 +1,31 @@
 #include <gtest/gtest.h>
 
-#include "app/form1.h"
-#include "tests/support/recording_platform.h"
-#include "tests/support/recording_window.h"
+#include "tests/support/form_fixture.h"
 
 namespace speedrail {
 namespace {
 
-using testing::RecordingPlatform;
-using testing::RecordingWindow;
+using layout::ControlId;
 using Texts = std::vector<std::string>;
 
-struct RunFixture : ::testing::Test {
-    RecordingWindow window;
-    RecordingPlatform platform;
-    Form1 form{window, platform};
-
+struct RunFixture : ::testing::Test, testing::RecordedForm {
     RunFixture() {
         form.Form_Load();
         platform.calls.clear();
         window.events.clear();
     }
+    // The entries, scanned; then the user unticks those not in `ticked`.
+    void entries(const Texts& texts, const std::vector<bool>& ticked) {
+        scan(texts);
+        for (std::size_t i = 0; i < ticked.size(); ++i) {
+            if (!ticked[i]) form.ToggleEntry(static_cast<std::int16_t>(i));
+        }
+        window.events.clear();
+    }
     // Five entries, entries 1 and 3 ticked.
     void fiveEntries() {
-        window.fillList({"Alpha", "Spooler   ", "Gamma", "Two Words", "Epsilon"}, false);
-        window.setListSelected(1, true);
-        window.setListSelected(3, true);
+        entries({"Alpha", "Spooler   ", "Gamma", "Two Words", "Epsilon"},
+                {false, true, false, true, false});
     }
     Texts statuses() const {
         Texts result;
@@ -50,19 +50,21 @@ Texts concat(Texts a, const Texts& b) {
 TEST_F(RunFixture, StopRunAnsweredNoDoesNothing) {
     fiveEntries();
     platform.messageBoxAnswers = {7};
-    window.status = "before";
-    form.Command4_Click();
+    const FormState before = form.state();
+    form.Click(ControlId::Command4);
     EXPECT_EQ(platform.calls, (Texts{"message box 4 | Información - SpeeDRaiL"}));
     EXPECT_EQ(platform.messageBoxTexts.back(),
               "¿Está plenamente seguro de querer detener los servicios indicados?");
     EXPECT_TRUE(window.events.empty());
+    EXPECT_EQ(form.state().status, before.status);
+    EXPECT_EQ(ticks(), (std::vector<bool>{false, true, false, true, false}));
     EXPECT_EQ(form.state().msgAnswer, 7);
 }
 
 TEST_F(RunFixture, StopRunStopsTheTickedEntriesTwice) {
     fiveEntries();
     platform.messageBoxAnswers = {6};
-    form.Command4_Click();
+    form.Click(ControlId::Command4);
     EXPECT_EQ(
         platform.calls,
         (Texts{"message box 4 | Información - SpeeDRaiL",
@@ -79,16 +81,16 @@ TEST_F(RunFixture, StopRunStopsTheTickedEntriesTwice) {
     EXPECT_EQ(window.events.front(), "pointer 99");
     EXPECT_EQ(Texts(window.events.end() - 2, window.events.end()),
               (Texts{"pointer 0", "foreground"}));
-    EXPECT_EQ(window.ticks(), (std::vector<bool>{false, true, false, true, false}));
+    EXPECT_EQ(ticks(), (std::vector<bool>{false, true, false, true, false}));
 }
 
 TEST_F(RunFixture, StopRunOverNothingStillWaitsAndCountsZero) {
     for (const bool entriesPresent : {false, true}) {
-        window.fillList(entriesPresent ? Texts{"A", "B"} : Texts{}, false);
+        if (entriesPresent) entries({"A", "B"}, {false, false});
         platform.calls.clear();
         window.events.clear();
         platform.messageBoxAnswers = {6};
-        form.Command4_Click();
+        form.Click(ControlId::Command4);
         EXPECT_TRUE(platform.callsStartingWith("launch").empty());
         EXPECT_EQ(platform.callsStartingWith("sleep"), (Texts{"sleep 5000", "sleep 3000"}));
         EXPECT_EQ(statuses().back(), " > Se han intentado detener 0 servicios ");
@@ -98,29 +100,29 @@ TEST_F(RunFixture, StopRunOverNothingStillWaitsAndCountsZero) {
 
 TEST_F(RunFixture, FailedLaunchesStillCountAndTheRunGoesOn) {
     fiveEntries();
-    window.setListSelected(0, true);
+    form.ToggleEntry(0);
     platform.messageBoxAnswers = {6};
     platform.launchFails = [](const std::string& line) { return line.find("Spooler") != std::string::npos; };
-    form.Command4_Click();
+    form.Click(ControlId::Command4);
     EXPECT_EQ(platform.callsStartingWith("launch").size(), 6u);
-    EXPECT_EQ(window.status, " > Se han intentado detener 3 servicios ");
+    EXPECT_EQ(form.state().status, " > Se han intentado detener 3 servicios ");
     EXPECT_EQ(window.pointer, Pointer::Default);
 }
 
 TEST_F(RunFixture, EmptySelectedEntryGetsAnEmptyNameAndCounts) {
-    window.fillList({""}, true);
+    scan({""});
     platform.messageBoxAnswers = {6};
-    form.Command4_Click();
+    form.Click(ControlId::Command4);
     EXPECT_EQ(platform.callsStartingWith("launch"),
               (Texts{"launch sc stop \"\" | style 2 | null input | system folder",
                      "launch net stop \"\" | style 2 | null input | system folder"}));
-    EXPECT_EQ(window.status, " > Se han intentado detener 1 servicios ");
+    EXPECT_EQ(form.state().status, " > Se han intentado detener 1 servicios ");
 }
 
 TEST_F(RunFixture, ResumeRunStartsEveryEntryTwice) {
     fiveEntries();
-    const auto ticksBefore = window.ticks();
-    form.Command5_Click();
+    const auto ticksBefore = ticks();
+    form.Click(ControlId::Command5);
     Texts starts;
     for (const char* name : {"Alpha", "Spooler", "Gamma", "Two Words", "Epsilon"}) {
         starts.push_back(std::string("launch sc start \"") + name +
@@ -132,24 +134,23 @@ TEST_F(RunFixture, ResumeRunStartsEveryEntryTwice) {
                spinnerCaptions(" > Reanudando servicios ", {0, 1, 2, 3, 0, 1, 2, 3, 0, 1})),
         {" > Reanudados 5 servicios "});
     EXPECT_EQ(statuses(), expected);
-    EXPECT_EQ(window.ticks(), ticksBefore);
+    EXPECT_EQ(ticks(), ticksBefore);
     EXPECT_EQ(Texts(window.events.end() - 2, window.events.end()),
               (Texts{"pointer 0", "foreground"}));
 }
 
 TEST_F(RunFixture, ResumeRunOverAnEmptyListStillPauses) {
-    window.fillList({}, false);
-    form.Command5_Click();
+    form.Click(ControlId::Command5);
     EXPECT_EQ(platform.calls, (Texts{"sleep 3000"}));
-    EXPECT_EQ(window.status, " > Reanudados 0 servicios ");
+    EXPECT_EQ(form.state().status, " > Reanudados 0 servicios ");
 }
 
 TEST_F(RunFixture, EveryRunStartsItsSpinnerAtTheFirstFrame) {
-    window.fillList({"A", "B", "C"}, true);
+    scan({"A", "B", "C"});
     platform.messageBoxAnswers = {6, 6};
-    form.Command4_Click();
-    form.Command5_Click();
-    form.Command4_Click();
+    form.Click(ControlId::Command4);
+    form.Click(ControlId::Command5);
+    form.Click(ControlId::Command4);
     Texts firstFrames;
     for (const auto& caption : statuses()) {
         if (caption == " > Deteniendo servicios - " || caption == " > Reanudando servicios - ") {

@@ -4,63 +4,53 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
-#include "tests/support/recording_platform.h"
-#include "tests/support/recording_window.h"
+#include "tests/support/form_fixture.h"
 
 namespace speedrail {
 namespace {
 
-using testing::RecordingPlatform;
-using testing::RecordingWindow;
+using layout::ControlId;
 using Texts = std::vector<std::string>;
 
 constexpr const char* kNewScript = "@wmic service get name > srv.tmp\r\n@exit\r\n";
 
-struct ScanFixture : ::testing::Test {
-    RecordingWindow window;
-    RecordingPlatform platform;
-    Form1 form{window, platform};
-};
+struct ScanFixture : ::testing::Test, testing::RecordedForm {};
 
 TEST_F(ScanFixture, FirstScanWritesTheScriptRunsItAndTicksEveryName) {
     platform.onLaunch = [&](const std::string& line) {
         if (line == "srv.cmd") platform.files["srv.tmp"] = "Name \r\nBITS \r\nSpooler\r\nRpcSs  \r\n";
     };
-    form.Command1_Click();
+    form.Click(ControlId::Command1);
 
     EXPECT_EQ(platform.files.at("srv.cmd"), kNewScript);
     EXPECT_EQ(std::string(kNewScript).size(), 41u);
     EXPECT_EQ(platform.calls, (Texts{"exists srv.cmd", "write srv.cmd",
                                      "launch srv.cmd | style 2 | null input | working folder",
                                      "sleep 2000", "wait 28000", "read srv.tmp"}));
-    ASSERT_EQ(window.list.count(), 3);
-    EXPECT_EQ(window.list.text(0), "BITS ");
-    EXPECT_EQ(window.list.text(2), "RpcSs  ");
-    EXPECT_EQ(window.ticks(), (std::vector<bool>{true, true, true}));
-    EXPECT_EQ(window.status, " >  3 servicios detectados ");
+    ASSERT_EQ(form.state().list.count(), 3);
+    EXPECT_EQ(form.state().list.text(0), "BITS ");
+    EXPECT_EQ(form.state().list.text(2), "RpcSs  ");
+    EXPECT_EQ(ticks(), (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(form.state().status, " >  3 servicios detectados ");
     EXPECT_EQ(form.state().serviceCount, 3);
     EXPECT_EQ(window.events.front(), "pointer 99");
     EXPECT_EQ(Texts(window.events.end() - 2, window.events.end()),
               (Texts{"pointer 0", "foreground"}));
-    for (const Box box : {Box::Check1, Box::Check2, Box::Check3, Box::Check4, Box::Check5}) {
-        EXPECT_TRUE(window.boxEnabled(box));
-    }
+    EXPECT_TRUE(window.boxesEnabled);
 }
 
 TEST_F(ScanFixture, StepsRunInOrderWithRepaints) {
     platform.files["srv.tmp"] = "Name\r\nA\r\n";
-    form.Command1_Click();
+    form.Click(ControlId::Command1);
     EXPECT_EQ(window.events,
               (Texts{"pointer 99", "status  > Analizando servicios ...", "repaint status",
-                     "clear list", "repaint list", "status  >  1 servicios detectados ",
-                     "repaint status", "enable Check1", "enable Check2", "enable Check3",
-                     "enable Check4", "enable Check5", "pointer 0", "foreground"}));
+                     "list changed", "repaint list", "status  >  1 servicios detectados ",
+                     "repaint status", "enable boxes", "pointer 0", "foreground"}));
 }
 
 TEST_F(ScanFixture, AnExistingScriptRunsUnchanged) {
     platform.files["srv.cmd"] = "@echo custom > srv.tmp\r\n";
-    form.Command1_Click();
+    form.Click(ControlId::Command1);
     EXPECT_EQ(platform.files.at("srv.cmd"), "@echo custom > srv.tmp\r\n");
     EXPECT_TRUE(platform.callsStartingWith("write").empty());
     EXPECT_EQ(platform.callsStartingWith("launch").size(), 1u);
@@ -68,12 +58,13 @@ TEST_F(ScanFixture, AnExistingScriptRunsUnchanged) {
 
 TEST_F(ScanFixture, MissingOrEmptyListingGivesAnEmptyListAndCountZero) {
     for (const bool present : {false, true}) {
+        scan({"old entry"});
+        platform.files.erase("srv.tmp");
         if (present) platform.files["srv.tmp"] = "";
-        window.fillList({"old entry"}, true);
-        form.Command1_Click();
-        EXPECT_EQ(window.list.count(), 0);
-        EXPECT_EQ(window.status, " >  0 servicios detectados ");
-        EXPECT_TRUE(window.boxEnabled(Box::Check5));
+        form.Click(ControlId::Command1);
+        EXPECT_EQ(form.state().list.count(), 0);
+        EXPECT_EQ(form.state().status, " >  0 servicios detectados ");
+        EXPECT_TRUE(window.boxesEnabled);
         EXPECT_EQ(window.pointer, Pointer::Default);
     }
 }
@@ -82,7 +73,7 @@ TEST_F(ScanFixture, MissingOrEmptyListingGivesAnEmptyListAndCountZero) {
 // program's own script leaves a listing without names: the names then come
 // from the service manager. A user's own script is taken at its word.
 TEST(Scan, OnlyTheProgramsOwnScriptFallsBackToTheServiceManager) {
-    enum class Script { Absent, Own, Users };
+    enum class Script { Absent, Own, OwnAndMore, Users };
     struct Case {
         const char* what;
         Script script;
@@ -103,33 +94,37 @@ TEST(Scan, OnlyTheProgramsOwnScriptFallsBackToTheServiceManager) {
              Case{"kept, names listed", Script::Own, "Name\r\nBITS   \r\nSpooler\r\n", listed,
                   false},
              Case{"user's, empty listing", Script::Users, "", {}, false},
+             Case{"own text and more, empty listing", Script::OwnAndMore, "", {}, false},
              Case{"user's, no listing", Script::Users, std::nullopt, {}, false},
          }) {
         SCOPED_TRACE(c.what);
-        RecordingWindow window;
-        RecordingPlatform platform;
-        Form1 form{window, platform};
+        testing::RecordedForm recorded;
+        auto& window = recorded.window;
+        auto& platform = recorded.platform;
+        auto& form = recorded.form;
         platform.managerServices = manager;
         if (c.script != Script::Absent) {
-            platform.files["srv.cmd"] = c.script == Script::Own ? kNewScript : usersScript;
+            platform.files["srv.cmd"] = c.script == Script::Own          ? kNewScript
+                                        : c.script == Script::OwnAndMore ? std::string(kNewScript) + "@rem\r\n"
+                                                                         : usersScript;
         }
         platform.onLaunch = [&](const std::string&) {
             if (c.listing) platform.files["srv.tmp"] = *c.listing;
         };
-        form.Command1_Click();
+        form.Click(ControlId::Command1);
 
         std::vector<std::string> entries;
-        for (std::int16_t i = 0; i < window.list.count(); ++i) {
-            entries.push_back(window.list.text(i));
+        for (std::int16_t i = 0; i < form.state().list.count(); ++i) {
+            entries.push_back(form.state().list.text(i));
         }
         EXPECT_EQ(entries, c.expected);
-        EXPECT_EQ(window.ticks(), std::vector<bool>(c.expected.size(), true));
-        EXPECT_EQ(window.status,
+        EXPECT_EQ(recorded.ticks(), std::vector<bool>(c.expected.size(), true));
+        EXPECT_EQ(form.state().status,
                   " >  " + std::to_string(c.expected.size()) + " servicios detectados ");
         EXPECT_EQ(platform.callsStartingWith("service names"),
                   c.managerAsked ? Texts{"service names 32767"} : Texts{});
         EXPECT_TRUE(platform.callsStartingWith("write srv.tmp").empty());
-        EXPECT_TRUE(window.boxEnabled(Box::Check5));
+        EXPECT_TRUE(window.boxesEnabled);
         EXPECT_EQ(window.pointer, Pointer::Default);
     }
 }
@@ -138,10 +133,10 @@ TEST_F(ScanFixture, FailuresAreSkippedAndTheScanStillEnds) {
     platform.folderWritable = false;
     platform.launchFails = [](const std::string&) { return true; };
     platform.files["srv.tmp"] = "Name\r\nOld\r\n";  // left by an earlier run
-    form.Command1_Click();
+    form.Click(ControlId::Command1);
     EXPECT_TRUE(platform.callsStartingWith("wait").empty());
-    EXPECT_EQ(window.list.count(), 1);
-    EXPECT_EQ(window.status, " >  1 servicios detectados ");
+    EXPECT_EQ(form.state().list.count(), 1);
+    EXPECT_EQ(form.state().status, " >  1 servicios detectados ");
     EXPECT_EQ(window.pointer, Pointer::Default);
 }
 
@@ -153,29 +148,29 @@ TEST_F(ScanFixture, UnicodeListingFromTheListingTool) {
         bytes += '\0';
     }
     platform.files["srv.tmp"] = bytes;
-    form.Command1_Click();
-    ASSERT_EQ(window.list.count(), 1);
-    EXPECT_EQ(window.list.text(0), "Spooler  ");
+    form.Click(ControlId::Command1);
+    ASSERT_EQ(form.state().list.count(), 1);
+    EXPECT_EQ(form.state().list.text(0), "Spooler  ");
 }
 
 TEST_F(ScanFixture, RescanTicksEverythingAndKeepsTheBoxes) {
     platform.files["srv.tmp"] = "Name\r\nAudioSrv\r\nSpooler\r\n";
-    form.Command1_Click();
-    form.ToggleBox(Box::Check1);
-    EXPECT_EQ(window.ticks(), (std::vector<bool>{false, true}));
-    form.Command1_Click();
-    EXPECT_EQ(window.ticks(), (std::vector<bool>{true, true}));
-    EXPECT_EQ(window.boxValue(Box::Check1), 1);
-    EXPECT_TRUE(form.state().keepAudio);
+    form.Click(ControlId::Command1);
+    form.Click(ControlId::Check1);
+    EXPECT_EQ(ticks(), (std::vector<bool>{false, true}));
+    form.Click(ControlId::Command1);
+    EXPECT_EQ(ticks(), (std::vector<bool>{true, true}));
+    EXPECT_EQ(form.state().box(Box::Check1), 1);
+    EXPECT_TRUE(form.state().keepAudio());
 }
 
 TEST_F(ScanFixture, HugeListingStopsAtTheListLimit) {
     std::string listing = "Name\r\n";
     for (int i = 0; i < 40000; ++i) listing += "S\r\n";
     platform.files["srv.tmp"] = listing;
-    form.Command1_Click();
-    EXPECT_EQ(window.list.count(), 32767);
-    EXPECT_EQ(window.status, " >  32767 servicios detectados ");
+    form.Click(ControlId::Command1);
+    EXPECT_EQ(form.state().list.count(), 32767);
+    EXPECT_EQ(form.state().status, " >  32767 servicios detectados ");
 }
 
 }  // namespace

@@ -1,41 +1,34 @@
 #include <gtest/gtest.h>
 
-#include "app/form1.h"
 #include "services/categories.h"
+#include "services/service_handlers.h"
 #include "services/text_fold.h"
-#include "tests/support/recording_platform.h"
-#include "tests/support/recording_window.h"
+#include "tests/support/form_fixture.h"
 
 namespace speedrail {
 namespace {
 
-using testing::RecordingPlatform;
-using testing::RecordingWindow;
+using layout::ControlId;
 using Ticks = std::vector<bool>;
 
 // One entry per category, plus one that belongs to none.
 const std::vector<std::string> kEntries = {"AudioSrv", "RpcSs   ", "KeyIso", "Spooler", "BITS"};
 
-struct SelectionFixture : ::testing::Test {
-    RecordingWindow window;
-    RecordingPlatform platform;
-    Form1 form{window, platform};
+ControlId boxControl(Box box) {
+    return static_cast<ControlId>(static_cast<int>(ControlId::Check1) + static_cast<int>(box));
+}
 
-    SelectionFixture() { window.fillList(kEntries, true); }
+struct SelectionFixture : ::testing::Test, testing::RecordedForm {
+    SelectionFixture() { scan(kEntries); }
 
     void setBoxes(std::initializer_list<Box> ticked) {
-        for (const Box box : ticked) form.ToggleBox(box);
+        for (const Box box : ticked) form.Click(boxControl(box));
     }
-    std::array<bool, 4> flags() const {
-        const auto& s = form.state();
-        return {s.keepAudio, s.keepNetwork, s.keepSecurity, s.keepPrinting};
-    }
+    // While Check5 is ticked, no keep box is.
     void expectInvariants() const {
+        if (form.state().box(Box::Check5) != 1) return;
         for (std::size_t row = 0; row < 4; ++row) {
-            EXPECT_EQ(flags()[row], window.boxValue(static_cast<Box>(row)) == 1) << "row " << row;
-        }
-        if (window.boxValue(Box::Check5) == 1) {
-            for (std::size_t row = 0; row < 4; ++row) EXPECT_FALSE(flags()[row]);
+            EXPECT_EQ(form.state().box(static_cast<Box>(row)), 0) << "row " << row;
         }
     }
 };
@@ -50,10 +43,10 @@ struct KeepCase {
 class KeepBoxOutcomes : public SelectionFixture, public ::testing::WithParamInterface<KeepCase> {};
 
 TEST_P(KeepBoxOutcomes, GiveTheTicksAndBoxesOfTheTable) {
-    for (const Box box : GetParam().clicks) form.ToggleBox(box);
-    EXPECT_EQ(window.ticks(), GetParam().expected);
+    for (const Box box : GetParam().clicks) form.Click(boxControl(box));
+    EXPECT_EQ(ticks(), GetParam().expected);
     for (int b = 0; b < 5; ++b) {
-        EXPECT_EQ(window.boxValue(static_cast<Box>(b)), GetParam().boxes[b]) << "Check" << b + 1;
+        EXPECT_EQ(form.state().box(static_cast<Box>(b)), GetParam().boxes[b]) << "Check" << b + 1;
     }
     expectInvariants();
 }
@@ -81,44 +74,44 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SelectionFixture, HandTicksLastUntilTheNextBoxChange) {
-    form.ToggleBox(Box::Check5);
-    window.setListSelected(4, true);  // the user picks BITS by hand
-    EXPECT_EQ(window.ticks(), (Ticks{false, false, false, false, true}));
-    form.ToggleBox(Box::Check1);  // ends the mode: the hand-made pick is lost
-    EXPECT_EQ(window.ticks(), (Ticks{false, true, true, true, true}));
-    window.setListSelected(2, false);
-    form.ToggleBox(Box::Check1);
-    EXPECT_EQ(window.ticks(), (Ticks{true, true, true, true, true}));
+    form.Click(ControlId::Check5);
+    form.ToggleEntry(4);  // the user picks BITS by hand
+    EXPECT_EQ(ticks(), (Ticks{false, false, false, false, true}));
+    form.Click(ControlId::Check1);  // ends the mode: the hand-made pick is lost
+    EXPECT_EQ(ticks(), (Ticks{false, true, true, true, true}));
+    form.ToggleEntry(2);
+    form.Click(ControlId::Check1);
+    EXPECT_EQ(ticks(), (Ticks{true, true, true, true, true}));
 }
 
 TEST_F(SelectionFixture, SettingABoxToItsValueRunsNothing) {
-    window.events.clear();
-    form.SetBox(Box::Check5, 0);
-    form.SetBox(Box::Check1, 0);
+    Form direct(window, platform);
+    SetBox(direct, Box::Check5, 0);
+    SetBox(direct, Box::Check1, 0);
     EXPECT_TRUE(window.events.empty());
-    EXPECT_EQ(window.selectionWrites, 0);
 }
 
 TEST_F(SelectionFixture, TickingSelectedOnlyRunsTheNestedHandlersOnce) {
     setBoxes({Box::Check1, Box::Check2});
     window.events.clear();
-    form.ToggleBox(Box::Check5);
+    form.Click(ControlId::Check5);
     // Each ticked keep box unticks; the first nested keep handler unticks
     // Check5, which is then ticked again once.
     EXPECT_EQ(window.events,
               (std::vector<std::string>{"set Check5 1", "set Check1 0", "set Check5 0",
-                                        "repaint Check5", "repaint list", "set Check2 0",
-                                        "repaint list", "set Check5 1", "repaint Check5",
-                                        "repaint Check5"}));
+                                        "repaint Check5", "list changed", "repaint list",
+                                        "set Check2 0", "repaint list", "set Check5 1",
+                                        "repaint Check5", "list changed", "repaint Check5",
+                                        "list changed"}));
     expectInvariants();
 }
 
 TEST_F(SelectionFixture, EmptyListStillUpdatesBoxesAndFlags) {
-    window.fillList({}, true);
-    form.ToggleBox(Box::Check5);
-    form.ToggleBox(Box::Check3);
-    EXPECT_EQ(window.boxValue(Box::Check5), 0);
-    EXPECT_TRUE(form.state().keepSecurity);
+    scan({});
+    form.Click(ControlId::Check5);
+    form.Click(ControlId::Check3);
+    EXPECT_EQ(form.state().box(Box::Check5), 0);
+    EXPECT_TRUE(form.state().keepSecurity());
     EXPECT_EQ(window.events.back(), "repaint list");
 }
 
@@ -141,7 +134,7 @@ TEST(MatchingRule, FoldsCaseButNeverTrims) {
 }
 
 TEST(MatchingRule, FoldsAccentedCapitals) {
-    EXPECT_EQ(foldToLower("ÁÉÍÓÚÑÜ ÀÇ ŒŸ İ ΑΩ ДЯЁ"), "áéíóúñü àç œÿ i αω дяё");
+    EXPECT_EQ(foldToLower("ÁÉÍÓÚÑÜ ÀÇ ŒŸ İ ΑΩ ДЯЁ Þ"), "áéíóúñü àç œÿ i αω дяё þ");
     EXPECT_EQ(foldToLower("Mixed Case 123 ×"), "mixed case 123 ×");
     EXPECT_EQ(foldToLower("bad \xFF\xC3 bytes"), "bad \xFF\xC3 bytes");
 }
@@ -159,21 +152,24 @@ TEST(CategoryTable, HoldsTheSeventeenKeywordsInOrder) {
 TEST(KeepPass, AnEntryMatchingTwoKeptRowsStaysUntickedUntilBothAreOff) {
     // A test table whose rows overlap: "web" belongs to both.
     const std::vector<Category> overlapping = {
-        {Box::Check1, &FormState::keepAudio, {"web"}},
-        {Box::Check2, &FormState::keepNetwork, {"webclient", "x"}},
+        {Box::Check1, {"web"}},
+        {Box::Check2, {"webclient", "x"}},
     };
-    RecordingWindow window;
-    window.fillList({"WebClient", "Other"}, false);
     FormState state;
-    state.keepAudio = state.keepNetwork = true;
-    applyKeepPass(window, overlapping, state);
-    EXPECT_EQ(window.ticks(), (Ticks{false, true}));
-    state.keepAudio = false;
-    applyKeepPass(window, overlapping, state);
-    EXPECT_EQ(window.ticks(), (Ticks{false, true}));
-    state.keepNetwork = false;
-    applyKeepPass(window, overlapping, state);
-    EXPECT_EQ(window.ticks(), (Ticks{true, true}));
+    state.list.append("WebClient");
+    state.list.append("Other");
+    const auto ticks = [&] {
+        return Ticks{state.list.selected(0), state.list.selected(1)};
+    };
+    state.boxes = {1, 1, 0, 0, 0};
+    applyKeepPass(state, overlapping);
+    EXPECT_EQ(ticks(), (Ticks{false, true}));
+    state.boxes = {0, 1, 0, 0, 0};
+    applyKeepPass(state, overlapping);
+    EXPECT_EQ(ticks(), (Ticks{false, true}));
+    state.boxes = {0, 0, 0, 0, 0};
+    applyKeepPass(state, overlapping);
+    EXPECT_EQ(ticks(), (Ticks{true, true}));
 }
 
 }  // namespace

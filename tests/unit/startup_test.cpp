@@ -2,22 +2,17 @@
 
 #include <algorithm>
 
-#include "app/form1.h"
-#include "app/messages.h"
-#include "tests/support/recording_platform.h"
-#include "tests/support/recording_window.h"
+#include "form/messages.h"
+#include "tests/support/form_fixture.h"
 
 namespace speedrail {
 namespace {
 
+using layout::ControlId;
 using testing::RecordingPlatform;
-using testing::RecordingWindow;
 using Texts = std::vector<std::string>;
 
-struct StartupFixture : ::testing::Test {
-    RecordingWindow window;
-    RecordingPlatform platform;
-    Form1 form{window, platform};
+struct StartupFixture : ::testing::Test, testing::RecordedForm {
 
     void withMusicFiles(int count) {
         platform.searchResults.clear();
@@ -74,7 +69,7 @@ TEST_F(StartupFixture, FailuresAfterTheDrawDoNotStopStartUp) {
     } failing;
     Form1 started{window, failing};
     started.Form_Load();
-    EXPECT_EQ(window.status, " > Ajuste de alto rendimiento (STOP FULL SERVICES)");
+    EXPECT_EQ(started.state().status, " > Ajuste de alto rendimiento (STOP FULL SERVICES)");
     EXPECT_EQ(started.state().spinnerFrames[3], "/ ");
 }
 
@@ -82,9 +77,9 @@ TEST_F(StartupFixture, SeedsOnceAndDrawsNewTracksFromTheSameSequence) {
     withMusicFiles(4);
     platform.randomValues = {0.1f, 0.8f, 0.3f};
     form.Form_Load();
-    form.Image3_Click();
+    form.Click(ControlId::Image3);
     EXPECT_EQ(form.state().midiFile, " 3.mid");
-    form.Image3_Click();
+    form.Click(ControlId::Image3);
     EXPECT_EQ(form.state().midiFile, " 1.mid");
     EXPECT_EQ(platform.callsStartingWith("seed").size(), 1u);
     EXPECT_EQ(platform.callsStartingWith("url"), (Texts{"url  0.mid", "url  3.mid", "url  1.mid"}));
@@ -94,8 +89,8 @@ TEST_F(StartupFixture, StoppingTheMusicSetsTheNameAgainThenCloses) {
     withMusicFiles(2);
     form.Form_Load();
     platform.calls.clear();
-    form.Image2_Click();
-    form.Image2_Click();
+    form.Click(ControlId::Image2);
+    form.Click(ControlId::Image2);
     EXPECT_EQ(platform.calls, (Texts{"url  0.mid", "close player", "url  0.mid", "close player"}));
 }
 
@@ -120,7 +115,7 @@ std::string expectedMessage(const std::string& advice, const std::string& import
 
 TEST_F(StartupFixture, WarningAndInformationMessagesDifferInFourPlaces) {
     form.Form_Load();
-    form.Image5_Click();
+    form.Click(ControlId::Image5);
     ASSERT_EQ(platform.messageBoxTexts.size(), 2u);
     EXPECT_EQ(platform.messageBoxTexts[0],
               expectedMessage("no lo ejecute NUNCA", "> Muy importante:", "  ", "2019"));
@@ -135,11 +130,11 @@ TEST_F(StartupFixture, WarningAndInformationMessagesDifferInFourPlaces) {
 // whom, is the platform's affair. Its result, success or not, is kept.
 TEST_F(StartupFixture, WebShortcutsOpenTheirAddressesAndKeepTheResult) {
     platform.openWebAddressResult = 33;
-    form.Image1_Click();
-    form.Label2_Click();
+    form.Click(ControlId::Image1);
+    form.Click(ControlId::Label2);
     EXPECT_EQ(form.state().msgAnswer, 33);
     platform.openWebAddressResult = 2;
-    form.Image6_Click();
+    form.Click(ControlId::Image6);
     EXPECT_EQ(form.state().msgAnswer, 2);
     EXPECT_EQ(platform.calls, (Texts{"open https://speedrail.example.org/",
                                      "open https://speedrail.example.org/",
@@ -147,9 +142,9 @@ TEST_F(StartupFixture, WebShortcutsOpenTheirAddressesAndKeepTheResult) {
 }
 
 TEST_F(StartupFixture, ScriptShortcutsLaunchInANormalWindowEachClick) {
-    form.Image7_Click();
-    form.Image7_Click();
-    form.Image8_Click();
+    form.Click(ControlId::Image7);
+    form.Click(ControlId::Image7);
+    form.Click(ControlId::Image8);
     EXPECT_EQ(platform.calls,
               (Texts{"launch srvopen.cmd | style 1 | console input | system search",
                      "launch srvopen.cmd | style 1 | console input | system search",
@@ -158,7 +153,7 @@ TEST_F(StartupFixture, ScriptShortcutsLaunchInANormalWindowEachClick) {
 
 TEST_F(StartupFixture, AScriptThatCannotStartIsNamedToTheUser) {
     platform.launchFails = [](const std::string&) { return true; };
-    form.Image8_Click();
+    form.Click(ControlId::Image8);
     ASSERT_EQ(platform.messageBoxTexts.size(), 1u);
     EXPECT_NE(platform.messageBoxTexts[0].find("\"fix_W7-10.cmd\""), std::string::npos);
     EXPECT_EQ(platform.callsStartingWith("message box"),

@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "app/service_list.h"
+#include "form/layout.h"
+#include "form/service_list.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
@@ -21,6 +22,7 @@
 namespace speedrail {
 namespace {
 
+using layout::ControlId;
 using testing::RecordingWindow;
 
 // The real platform, with the stop run's confirmation answered Yes.
@@ -119,16 +121,18 @@ struct EndToEnd : win32::testing::PlatformTest {
     ConfirmingPlatform platform;
     Form1 form{window, platform};
 
+    EndToEnd() { window.show(form.state()); }
+
     std::int16_t entryNamed(const std::string& name) const {
-        for (std::int16_t i = 0; i < window.list.count(); ++i) {
-            if (trimBlanks(window.list.text(i)) == name) return i;
+        for (std::int16_t i = 0; i < form.state().list.count(); ++i) {
+            if (trimBlanks(form.state().list.text(i)) == name) return i;
         }
         return -1;
     }
 
     std::vector<std::string> entries() const {
         std::vector<std::string> texts;
-        for (std::int16_t i = 0; i < window.list.count(); ++i) texts.push_back(window.list.text(i));
+        for (std::int16_t i = 0; i < form.state().list.count(); ++i) texts.push_back(form.state().list.text(i));
         return texts;
     }
 
@@ -159,16 +163,16 @@ struct EndToEnd : win32::testing::PlatformTest {
 };
 
 TEST_F(EndToEnd, ScanListsThePrefixServicesThroughTheRealListingTool) {
-    form.Command1_Click();
+    form.Click(ControlId::Command1);
 
     EXPECT_EQ(platform.readFile("srv.cmd", 100), "@wmic service get name > srv.tmp\r\n@exit\r\n");
     ASSERT_GE(entryNamed("Spooler"), 0);
     ASSERT_GE(entryNamed("RpcSs"), 0);
     // The names keep the blanks the listing tool pads them with.
-    EXPECT_NE(window.list.text(entryNamed("Spooler")), "Spooler");
-    EXPECT_EQ(window.status,
-              " >  " + std::to_string(window.list.count()) + " servicios detectados ");
-    for (std::int16_t i = 0; i < window.list.count(); ++i) EXPECT_TRUE(window.list.selected(i));
+    EXPECT_NE(form.state().list.text(entryNamed("Spooler")), "Spooler");
+    EXPECT_EQ(form.state().status,
+              " >  " + std::to_string(form.state().list.count()) + " servicios detectados ");
+    for (std::int16_t i = 0; i < form.state().list.count(); ++i) EXPECT_TRUE(form.state().list.selected(i));
 }
 
 // The tools run are the system's own, whatever lies beside the program (here
@@ -183,14 +187,14 @@ TEST_F(EndToEnd, StopRunStopsOnlyTheTickedServiceAndResumeStartsItAgain) {
         {programFolder + L"sc.exe", programFolder + L"net.exe", programFolder + L"wmic.exe",
          folder_ + L"\\sc.exe", folder_ + L"\\net.exe"});
     ASSERT_TRUE(testing::ensureServiceRunning(L"Spooler", 30000));
-    form.Command1_Click();
+    form.Click(ControlId::Command1);
     const std::int16_t spooler = entryNamed("Spooler");
     ASSERT_GE(spooler, 0);
-    form.ToggleBox(Box::Check5);  // pick by hand: nothing ticked
-    window.setListSelected(spooler, true);
+    form.Click(ControlId::Check5);  // pick by hand: nothing ticked
+    form.ToggleEntry(spooler);
 
     const auto before = testing::allServiceStates();
-    form.Command4_Click();
+    form.Click(ControlId::Command4);
     EXPECT_EQ(platform.boxesShown, 1);
     EXPECT_TRUE(testing::waitForServiceState(L"Spooler", SERVICE_STOPPED, 30000));
     // Every other service that ran before still runs.
@@ -200,12 +204,12 @@ TEST_F(EndToEnd, StopRunStopsOnlyTheTickedServiceAndResumeStartsItAgain) {
         EXPECT_EQ(after.count(name) ? after.at(name) : 0, static_cast<DWORD>(SERVICE_RUNNING))
             << name;
     }
-    EXPECT_EQ(window.status, " > Se han intentado detener 1 servicios ");
+    EXPECT_EQ(form.state().status, " > Se han intentado detener 1 servicios ");
 
-    form.Command5_Click();
+    form.Click(ControlId::Command5);
     EXPECT_TRUE(testing::waitForServiceState(L"Spooler", SERVICE_RUNNING, 30000));
-    EXPECT_EQ(window.status,
-              " > Reanudados " + std::to_string(window.list.count()) + " servicios ");
+    EXPECT_EQ(form.state().status,
+              " > Reanudados " + std::to_string(form.state().list.count()) + " servicios ");
     EXPECT_EQ(dropped.thoseThatRan(), std::vector<std::string>{});
 }
 
@@ -219,20 +223,20 @@ TEST_F(EndToEnd, WithoutTheListingToolTheScanListsTheManagersServicesAndTheyStop
     ASSERT_TRUE(testing::ensureServiceRunning(L"Spooler", 30000));
 
     const ListingToolOffThePath offThePath;
-    form.Command1_Click();
+    form.Click(ControlId::Command1);
     EXPECT_EQ(platform.readFile("srv.tmp", 100).value_or(""), "") << "the script found a wmic";
     EXPECT_EQ(entries(), listed);
-    EXPECT_EQ(window.status, " >  " + std::to_string(listed.size()) + " servicios detectados ");
+    EXPECT_EQ(form.state().status, " >  " + std::to_string(listed.size()) + " servicios detectados ");
 
     const std::int16_t spooler = entryNamed("Spooler");
     ASSERT_GE(spooler, 0);
-    form.ToggleBox(Box::Check5);  // pick by hand: nothing ticked
-    window.setListSelected(spooler, true);
-    form.Command4_Click();
+    form.Click(ControlId::Check5);  // pick by hand: nothing ticked
+    form.ToggleEntry(spooler);
+    form.Click(ControlId::Command4);
     EXPECT_TRUE(testing::waitForServiceState(L"Spooler", SERVICE_STOPPED, 30000));
-    EXPECT_EQ(window.status, " > Se han intentado detener 1 servicios ");
+    EXPECT_EQ(form.state().status, " > Se han intentado detener 1 servicios ");
 
-    form.Command5_Click();
+    form.Click(ControlId::Command5);
     EXPECT_TRUE(testing::waitForServiceState(L"Spooler", SERVICE_RUNNING, 30000));
 }
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/layout.h"
+#include "form/layout.h"
 #include "app/win32/dpi.h"
 #include "tests/win32/audio_sink.h"
 #include "tests/win32/platform_test_folder.h"

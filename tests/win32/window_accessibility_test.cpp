@@ -117,7 +117,7 @@ protected:
 
     void scan(const std::string& listing) {
         platform.files["srv.tmp"] = listing;
-        window->form().Command1_Click();
+        window->form().Click(ControlId::Command1);
     }
 };
 
@@ -139,8 +139,8 @@ TEST_F(WindowAccessibilityTest, BoxesReadAsCheckBoxesWithTheirTicks) {
     // The default action is a click: the value turns over and the handler runs.
     EXPECT_EQ(box.doDefaultAction(), S_OK);
     window->processPendingEvents();
-    EXPECT_EQ(window->boxValue(Box::Check4), 0);
-    EXPECT_FALSE(window->form().state().keepPrinting);
+    EXPECT_EQ(window->form().state().box(Box::Check4), 0);
+    EXPECT_FALSE(window->form().state().keepPrinting());
     EXPECT_EQ(box.state() & STATE_SYSTEM_CHECKED, 0);
 
     const Accessible button = Accessible::ofWindow(window->controlWindow(ControlId::Command4));
@@ -167,9 +167,9 @@ TEST_F(WindowAccessibilityTest, ListEntriesAreNamedTickedAndToggledByTheirDefaul
     EXPECT_EQ(list.state(3) & (STATE_SYSTEM_FOCUSED | STATE_SYSTEM_SELECTED), 0);
 
     EXPECT_EQ(list.doDefaultAction(2), S_OK);
-    EXPECT_FALSE(window->listSelected(1));
+    EXPECT_FALSE(window->list().selected(1));
     EXPECT_EQ(list.state(2) & STATE_SYSTEM_CHECKED, 0);
-    window->form().Command5_Click();  // the resume run writes the status line
+    window->form().Click(ControlId::Command5);  // the resume run writes the status line
     window->processPendingEvents();
     EXPECT_TRUE(events.saw({EVENT_OBJECT_FOCUS, listWindow, OBJID_CLIENT, 2}));
     EXPECT_TRUE(events.saw({EVENT_OBJECT_STATECHANGE, listWindow, OBJID_CLIENT, 2}));

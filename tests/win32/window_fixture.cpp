@@ -17,6 +17,22 @@ MainWindow& WindowTest::open(int dpi, bool show) {
     return *window;
 }
 
+void WindowTest::scan(const std::vector<std::string>& entries) {
+    std::string listing = "Name\r\n";
+    for (const auto& entry : entries) listing += entry + "\r\n";
+    platform.files["srv.tmp"] = listing;
+    window->form().Click(layout::ControlId::Command1);
+    window->processPendingEvents();
+    platform.calls.clear();
+}
+
+std::vector<bool> WindowTest::ticks() const {
+    const ServiceList& list = window->form().state().list;
+    std::vector<bool> result;
+    for (std::int16_t i = 0; i < list.count(); ++i) result.push_back(list.selected(i));
+    return result;
+}
+
 void WindowTest::click(HWND target, POINT client) {
     const LPARAM where = MAKELPARAM(client.x, client.y);
     ::PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, where);

@@ -7,8 +7,10 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
-#include "app/layout.h"
+#include "form/layout.h"
 #include "app/win32/main_window.h"
 #include "tests/support/recording_platform.h"
 
@@ -32,6 +34,12 @@ protected:
     void pressTab(bool shift = false);
     // A key pressed and released on the control with the focus.
     void pressKey(WORD key);
+
+    // Scans a listing naming `entries` (after its header), so that the
+    // list holds them all ticked; then forgets the scan's calls.
+    void scan(const std::vector<std::string>& entries);
+    // The list's ticks, in order.
+    std::vector<bool> ticks() const;
 
     // The centre of a control's rectangle, in client pixels.
     POINT centreOf(layout::ControlId id) const;

@@ -14,16 +14,12 @@ using layout::ControlId;
 
 class WindowListTest : public WindowTest {
 protected:
+    // The names, scanned; unticked by hand unless `ticked`.
     void fill(const std::vector<std::string>& names, bool ticked) {
-        for (const std::string& name : names) window->listAppend(name);
-        for (std::int16_t i = 0; i < window->listCount(); ++i) window->setListSelected(i, ticked);
-        window->repaintList();
-    }
-    std::vector<bool> ticks() const {
-        std::vector<bool> out;
-        for (std::int16_t i = 0; i < window->listCount(); ++i)
-            out.push_back(window->listSelected(i));
-        return out;
+        scan(names);
+        for (std::int16_t i = 0; !ticked && i < window->list().count(); ++i) {
+            window->form().ToggleEntry(i);
+        }
     }
     HWND list() const { return window->controlWindow(ControlId::List1); }
     void clickTick(std::int16_t index) {
@@ -45,9 +41,9 @@ TEST_F(WindowListTest, ClickOnATickTogglesThatEntryAlone) {
 
     // Nothing else moves: no handler ran, no box changed.
     EXPECT_TRUE(platform.calls.empty());
-    for (int b = 0; b < kBoxCount; ++b) EXPECT_EQ(window->boxValue(static_cast<Box>(b)), 0);
+    for (int b = 0; b < kBoxCount; ++b) EXPECT_EQ(window->form().state().box(static_cast<Box>(b)), 0);
     EXPECT_EQ(window->status(), statusBefore);
-    EXPECT_EQ(window->listText(2), "Spooler  ");
+    EXPECT_EQ(window->list().text(2), "Spooler  ");
 }
 
 // As in a check-box list, a click on an entry's text toggles it like a
@@ -76,52 +72,31 @@ TEST_F(WindowListTest, ClickOnAnEntrysTextTicksItAndMovesTheCaret) {
     EXPECT_TRUE(platform.calls.empty());
 }
 
-TEST_F(WindowListTest, KeepsEntriesInTheOrderAddedAndEmptiesOnClear) {
+TEST_F(WindowListTest, KeepsEntriesInTheOrderAddedAndEmptiesOnARescan) {
     open();
     fill({"b", "a", "", "c  ", "a"}, false);
     EXPECT_EQ(::SendMessageW(list(), LB_GETCOUNT, 0, 0), 5);
     const std::vector<std::string> expected{"b", "a", "", "c  ", "a"};
-    for (std::int16_t i = 0; i < 5; ++i) EXPECT_EQ(window->listText(i), expected[i]);
-    window->listClear();
-    window->repaintList();
-    EXPECT_EQ(window->listCount(), 0);
+    for (std::int16_t i = 0; i < 5; ++i) EXPECT_EQ(window->list().text(i), expected[i]);
+    scan({});
+    EXPECT_EQ(window->list().count(), 0);
     EXPECT_EQ(::SendMessageW(list(), LB_GETCOUNT, 0, 0), 0);
-}
-
-// The control's row count catches up with appends even when nothing
-// repaints the list: the message loop brings it up to date.
-TEST_F(WindowListTest, RowCountCatchesUpAtTheNextMessageLoopTurn) {
-    open();
-    window->listAppend("AudioSrv");
-    window->listAppend("Dhcp");
-    window->processPendingEvents();
-    EXPECT_EQ(::SendMessageW(list(), LB_GETCOUNT, 0, 0), 2);
 }
 
 TEST_F(WindowListTest, HoldsTheFullSixteenBitRange) {
     open();
-    for (int i = 0; i < ServiceList::kMaxEntries; ++i)
-        window->listAppend("Svc" + std::to_string(i));
-    window->listAppend("one too many");
-    window->repaintList();
-    EXPECT_EQ(window->listCount(), ServiceList::kMaxEntries);
+    std::vector<std::string> names;
+    for (int i = 0; i < ServiceList::kMaxEntries; ++i) names.push_back("Svc" + std::to_string(i));
+    names.push_back("one too many");
+    fill(names, false);
+    EXPECT_EQ(window->list().count(), ServiceList::kMaxEntries);
     EXPECT_EQ(::SendMessageW(list(), LB_GETCOUNT, 0, 0), ServiceList::kMaxEntries);
     // The last row can be scrolled to and ticked by hand.
     ::SendMessageW(list(), LB_SETTOPINDEX, ServiceList::kMaxEntries - 1, 0);
     clickTick(ServiceList::kMaxEntries - 1);
-    EXPECT_TRUE(window->listSelected(ServiceList::kMaxEntries - 1));
-    EXPECT_FALSE(window->listSelected(ServiceList::kMaxEntries - 2));
-}
-
-// A box changed by the program changes only that box; the form's box
-// rule decides what runs.
-TEST_F(WindowListTest, SettingABoxRunsNothing) {
-    open();
-    fill({"AudioSrv", "Spooler"}, true);
-    window->setBoxValue(Box::Check1, 1);
-    EXPECT_EQ(window->boxValue(Box::Check1), 1);
-    EXPECT_EQ(ticks(), (std::vector<bool>{true, true}));
-    EXPECT_FALSE(window->form().state().keepAudio);
+    EXPECT_TRUE(window->list().selected(ServiceList::kMaxEntries - 1));
+    EXPECT_EQ(window->list().text(ServiceList::kMaxEntries - 1), "Svc32766");
+    EXPECT_FALSE(window->list().selected(ServiceList::kMaxEntries - 2));
 }
 
 struct BoxClickCase {
@@ -142,11 +117,11 @@ TEST_P(WindowBoxClickTest, ClickTurnsTheBoxOverAndRunsItsHandler) {
     open();
     fill({"AudioSrv", "Dhcp", "CryptSvc", "Spooler", "WSearch"}, true);
     const HWND box = window->controlWindow(c.control);
-    for (int b = 0; b < kBoxCount; ++b) window->enableBox(static_cast<Box>(b));
+    window->enableBoxes();
     EXPECT_TRUE(window->boxEnabled(c.box));
     click(box, POINT{5, 5});
     for (int b = 0; b < kBoxCount; ++b) {
-        EXPECT_EQ(window->boxValue(static_cast<Box>(b)), static_cast<Box>(b) == c.box ? 1 : 0)
+        EXPECT_EQ(window->form().state().box(static_cast<Box>(b)), static_cast<Box>(b) == c.box ? 1 : 0)
             << layout::control(c.control).name << " clicked; box " << b;
     }
     EXPECT_EQ(ticks(), c.ticksAfter) << layout::control(c.control).name;
@@ -163,11 +138,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(WindowListTest, SpaceOnAFocusedBoxClicksIt) {
     open(96, /*show=*/true);
-    for (int b = 0; b < kBoxCount; ++b) window->enableBox(static_cast<Box>(b));
+    window->enableBoxes();
     ::SetFocus(window->controlWindow(ControlId::Check3));
     pressKey(VK_SPACE);
-    EXPECT_EQ(window->boxValue(Box::Check3), 1);
-    EXPECT_TRUE(window->form().state().keepSecurity);
+    EXPECT_EQ(window->form().state().box(Box::Check3), 1);
+    EXPECT_TRUE(window->form().state().keepSecurity());
 }
 
 }  // namespace

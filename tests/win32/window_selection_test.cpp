@@ -20,14 +20,7 @@ protected:
         std::string listing = "\xFF\xFE";
         for (const char c : utf8) listing += {c, '\0'};
         platform.files["srv.tmp"] = listing;
-        window->form().Command1_Click();
-    }
-    Ticks ticks() const {
-        Ticks result;
-        for (std::int16_t i = 0; i < window->list().count(); ++i) {
-            result.push_back(window->list().selected(i));
-        }
-        return result;
+        window->form().Click(ControlId::Command1);
     }
     void clickBox(ControlId box) { click(window->controlWindow(box), POINT{5, 5}); }
 };
@@ -49,8 +42,8 @@ TEST_F(WindowSelectionTest, BoxClicksAfterAScanGiveTheRulesTicks) {
         clickBox(step.box);
         EXPECT_EQ(ticks(), step.expected) << layout::control(step.box).name;
     }
-    EXPECT_EQ(window->boxValue(Box::Check5), 0);
-    EXPECT_FALSE(window->form().state().keepNetwork);
+    EXPECT_EQ(window->form().state().box(Box::Check5), 0);
+    EXPECT_FALSE(window->form().state().keepNetwork());
 }
 
 // Picking by hand: clicks anywhere on a row toggle it (a double click is
@@ -76,7 +69,7 @@ TEST_F(WindowSelectionTest, ClicksOnEntriesPickWhatTheStopRunStops) {
     EXPECT_EQ(ticks(), (Ticks{false, true, false, false, true}));
 
     platform.messageBoxAnswers.push_back(::speedrail::message_box::kAnswerYes);
-    window->form().Command4_Click();
+    window->form().Click(ControlId::Command4);
     const auto stops = platform.callsStartingWith("launch sc stop");
     ASSERT_EQ(stops.size(), 2u);
     EXPECT_EQ(stops[0].rfind("launch sc stop \"Dhcp\" |", 0), 0u) << stops[0];

@@ -93,8 +93,8 @@ TEST_F(WindowTest, OpensWithEveryControlInPlaceAndInItsOpeningState) {
         EXPECT_EQ((::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0, c.visible) << name;
         EXPECT_EQ(::IsWindowEnabled(child) != FALSE, c.enabled) << name;
     }
-    for (int b = 0; b < kBoxCount; ++b) EXPECT_EQ(window->boxValue(static_cast<Box>(b)), 0);
-    EXPECT_EQ(window->listCount(), 0);
+    for (int b = 0; b < kBoxCount; ++b) EXPECT_EQ(window->form().state().box(static_cast<Box>(b)), 0);
+    EXPECT_EQ(window->list().count(), 0);
     EXPECT_EQ(::SendMessageW(window->controlWindow(ControlId::List1), LB_GETCOUNT, 0, 0), 0);
     EXPECT_EQ(window->status(), "Ajuste de servicios ");
     EXPECT_EQ(window->pointer(), Pointer::Busy) << "the stored style until start-up sets it";
@@ -157,7 +157,7 @@ TEST_F(WindowTest, TabCyclesThroughTheEnabledControlsInTabOrder) {
     EXPECT_EQ(cycle(true, 2), (std::vector<std::string>{"Command1", "List1", "Command5"}));
 
     ::SetFocus(window->controlWindow(ControlId::Command1));
-    for (int b = 0; b < kBoxCount; ++b) window->enableBox(static_cast<Box>(b));
+    window->enableBoxes();
     EXPECT_EQ(cycle(false, 9),
               (std::vector<std::string>{"Command1", "Command4", "Command5", "List1", "Check1",
                                         "Check3", "Check2", "Check4", "Check5", "Command1"}));
@@ -172,12 +172,13 @@ struct ClickCase {
 
 void PrintTo(const ClickCase& c, std::ostream* out) { *out << c.where; }
 
-// What calling the handler directly records: the click must record the same.
-template <void (Form1::*Handler)()>
+// What the form's own click of the control records: the click on the
+// window must record the same.
+template <ControlId Handler>
 std::vector<std::string> callsOf(MainWindow& window,
                                  ::speedrail::testing::RecordingPlatform& platform) {
     const std::size_t before = platform.calls.size();
-    (window.form().*Handler)();
+    window.form().Click(Handler);
     std::vector<std::string> calls(platform.calls.begin() + static_cast<long>(before),
                                    platform.calls.end());
     platform.calls.resize(before);
@@ -205,19 +206,19 @@ TEST_P(WindowClickTest, RunsTheFrontmostControlsHandlerAlone) {
 INSTANTIATE_TEST_SUITE_P(
     Points, WindowClickTest,
     ::testing::Values(
-        ClickCase{"logo 'web'", ControlId::Label7, {0, 0}, callsOf<&Form1::Image6_Click>},
-        ClickCase{"logo first piece", ControlId::Label1, {0, 0}, callsOf<&Form1::Image6_Click>},
-        ClickCase{"logo second piece", ControlId::Label5, {-10, 5}, callsOf<&Form1::Image6_Click>},
-        ClickCase{"logo third piece", ControlId::Label6, {15, 8}, callsOf<&Form1::Image6_Click>},
-        ClickCase{"web picture", ControlId::Image4, {0, 0}, callsOf<&Form1::Image6_Click>},
-        ClickCase{"web picture corner", ControlId::Image4, {-8, -8}, callsOf<&Form1::Image6_Click>},
-        ClickCase{"banner", ControlId::Image1, {0, 0}, callsOf<&Form1::Image1_Click>},
-        ClickCase{"version label", ControlId::Label2, {0, 0}, callsOf<&Form1::Label2_Click>},
-        ClickCase{"services console", ControlId::Image7, {0, 0}, callsOf<&Form1::Image7_Click>},
-        ClickCase{"repair", ControlId::Image8, {0, 0}, callsOf<&Form1::Image8_Click>},
-        ClickCase{"information", ControlId::Image5, {0, 0}, callsOf<&Form1::Image5_Click>},
-        ClickCase{"stop music", ControlId::Image2, {0, 0}, callsOf<&Form1::Image2_Click>},
-        ClickCase{"new track", ControlId::Image3, {0, 0}, callsOf<&Form1::Image3_Click>},
+        ClickCase{"logo 'web'", ControlId::Label7, {0, 0}, callsOf<ControlId::Image6>},
+        ClickCase{"logo first piece", ControlId::Label1, {0, 0}, callsOf<ControlId::Image6>},
+        ClickCase{"logo second piece", ControlId::Label5, {-10, 5}, callsOf<ControlId::Image6>},
+        ClickCase{"logo third piece", ControlId::Label6, {15, 8}, callsOf<ControlId::Image6>},
+        ClickCase{"web picture", ControlId::Image4, {0, 0}, callsOf<ControlId::Image6>},
+        ClickCase{"web picture corner", ControlId::Image4, {-8, -8}, callsOf<ControlId::Image6>},
+        ClickCase{"banner", ControlId::Image1, {0, 0}, callsOf<ControlId::Image1>},
+        ClickCase{"version label", ControlId::Label2, {0, 0}, callsOf<ControlId::Label2>},
+        ClickCase{"services console", ControlId::Image7, {0, 0}, callsOf<ControlId::Image7>},
+        ClickCase{"repair", ControlId::Image8, {0, 0}, callsOf<ControlId::Image8>},
+        ClickCase{"information", ControlId::Image5, {0, 0}, callsOf<ControlId::Image5>},
+        ClickCase{"stop music", ControlId::Image2, {0, 0}, callsOf<ControlId::Image2>},
+        ClickCase{"new track", ControlId::Image3, {0, 0}, callsOf<ControlId::Image3>},
         ClickCase{"status line", ControlId::Label4, {0, 0}, nothing},
         ClickCase{"status frame", ControlId::Shape1, {0, -10}, nothing},
         ClickCase{"check box panel", ControlId::Shape2, {-180, 0}, nothing}));
@@ -249,13 +250,13 @@ TEST_P(WindowButtonTest, ClickRunsTheButtonsHandler) {
 
 INSTANTIATE_TEST_SUITE_P(
     Buttons, WindowButtonTest,
-    ::testing::Values(ButtonCase{ControlId::Command1, callsOf<&Form1::Command1_Click>},
-                      ButtonCase{ControlId::Command4, callsOf<&Form1::Command4_Click>},
-                      ButtonCase{ControlId::Command5, callsOf<&Form1::Command5_Click>}));
+    ::testing::Values(ButtonCase{ControlId::Command1, callsOf<ControlId::Command1>},
+                      ButtonCase{ControlId::Command4, callsOf<ControlId::Command4>},
+                      ButtonCase{ControlId::Command5, callsOf<ControlId::Command5>}));
 
 TEST_F(WindowTest, EnterPressesTheFocusedRunButtonOnly) {
     open(96, /*show=*/true);
-    const std::vector<std::string> stop = callsOf<&Form1::Command4_Click>(*window, platform);
+    const std::vector<std::string> stop = callsOf<ControlId::Command4>(*window, platform);
     ::SetFocus(window->controlWindow(ControlId::Command4));
     pressKey(VK_RETURN);
     EXPECT_EQ(platform.calls, stop);
@@ -306,7 +307,7 @@ TEST_F(WindowTest, PointerFollowsTheControlUnlessBusy) {
     for (const PointerCase& c : cases) {
         EXPECT_EQ(window->cursorAt(centreOf(c.id)), c.expected) << layout::control(c.id).name;
     }
-    window->enableBox(Box::Check1);
+    window->enableBoxes();
     EXPECT_EQ(window->cursorAt(centreOf(ControlId::Check1)), help);
     EXPECT_EQ(window->cursorAt(POINT{2, 250}), arrow) << "bare window";
 
@@ -317,27 +318,27 @@ TEST_F(WindowTest, PointerFollowsTheControlUnlessBusy) {
     }
 }
 
-// The runs repaint and go on without reading messages: every repaint must
-// be done when the call returns.
+// The runs repaint and go on without reading messages: every repaint asked
+// for now must be done when the call returns.
 TEST_F(WindowTest, RepaintsAreDoneBeforeTheCallReturns) {
     open(96, /*show=*/true);  // hidden windows collect no update regions
     ::UpdateWindow(window->hwnd());
-    window->setStatus(" > 3 servicios detectados ");
-    EXPECT_EQ(window->status(), " > 3 servicios detectados ");
     RECT pending{};
-    EXPECT_TRUE(::GetUpdateRect(window->hwnd(), &pending, FALSE)) << "setting marks the line";
-    window->repaintStatus();
+    window->statusChanged(Repaint::Later);
+    EXPECT_TRUE(::GetUpdateRect(window->hwnd(), &pending, FALSE)) << "a change marks the line";
+    window->statusChanged(Repaint::Now);
     EXPECT_FALSE(::GetUpdateRect(window->hwnd(), &pending, FALSE));
 
     const HWND list = window->controlWindow(ControlId::List1);
-    for (const char* name : {"AudioSrv", "Dhcp", "Spooler"}) window->listAppend(name);
-    window->repaintList();
+    scan({"AudioSrv", "Dhcp", "Spooler"});  // ends with the list drawn at once
     EXPECT_EQ(::SendMessageW(list, LB_GETCOUNT, 0, 0), 3);
     EXPECT_FALSE(::GetUpdateRect(list, &pending, FALSE));
 
-    window->setBoxValue(Box::Check2, 1);
-    window->repaintBox(Box::Check2);
-    EXPECT_FALSE(::GetUpdateRect(window->controlWindow(ControlId::Check2), &pending, FALSE));
+    const HWND box = window->controlWindow(ControlId::Check2);
+    window->boxChanged(Box::Check2, Repaint::Later);
+    EXPECT_TRUE(::GetUpdateRect(box, &pending, FALSE));
+    window->boxChanged(Box::Check2, Repaint::Now);
+    EXPECT_FALSE(::GetUpdateRect(box, &pending, FALSE));
 }
 
 TEST_F(WindowTest, ClosingTheProgramsWindowEndsTheMessageLoop) {

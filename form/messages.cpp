@@ -1,6 +1,6 @@
-#include "app/messages.h"
+#include "form/messages.h"
 
-#include "app/site_info.h"
+#include "form/site_info.h"
 
 namespace speedrail {
 namespace {

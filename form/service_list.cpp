@@ -1,4 +1,4 @@
-#include "app/service_list.h"
+#include "form/service_list.h"
 
 #include <stdexcept>
 

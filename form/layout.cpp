@@ -1,9 +1,9 @@
-#include "app/layout.h"
+#include "form/layout.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/version.h"
+#include "form/version.h"
 
 namespace speedrail::layout {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/music.h"
+#include "form/music.h"
 
 #include <cmath>
 
