@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <winsvc.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/unique_handle.h"
@@ -12,11 +13,13 @@ namespace speedrail::win32 {
 
 namespace {
 
-// One batch of the list: room for a few hundred services. The manager hands
-// the list over in batches of at most 256 KiB and says where the next one
-// starts, so the whole list never has to fit at once.
+// One batch of the list: room for a few hundred services. Windows hands the
+// list over in batches of what fits and says where the next one starts; Wine
+// hands over the whole list or nothing, and then says how much it needs.
 constexpr DWORD kBatchBytes = 64 * 1024;
-constexpr DWORD kMostBatchBytes = 256 * 1024;
+// The most of the list ever taken: as much as the scan reads of its listing
+// file (kMaxListingBytes in services/listing_reader.h, a layer above).
+constexpr std::size_t kMostListBytes = 32u << 20;
 
 }  // namespace
 
@@ -48,10 +51,12 @@ std::optional<std::vector<std::string>> Win32Platform::serviceNames(std::size_t 
         }
         if (last) break;
         if (returned == 0) {
-            // Not even the next service fits: a bigger batch, up to the most
-            // the manager ever hands over, or the list cannot be read.
-            if (needed <= batch.size() || needed > kMostBatchBytes) return std::nullopt;
-            batch.resize(needed);
+            // Nothing came, as the next batch does not fit: a batch of what
+            // the manager says it needs, up to the most of a listing the scan
+            // ever reads. At least double each time, so that a manager that
+            // keeps asking for a little more reaches that cap in a few rounds.
+            if (needed <= batch.size() || needed > kMostListBytes) return std::nullopt;
+            batch.resize(std::min(std::max<std::size_t>(needed, 2 * batch.size()), kMostListBytes));
         }
     }
     return names;

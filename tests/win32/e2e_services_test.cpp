@@ -240,5 +240,51 @@ TEST_F(EndToEnd, WithoutTheListingToolTheScanListsTheManagersServicesAndTheyStop
     EXPECT_TRUE(testing::waitForServiceState(L"Spooler", SERVICE_RUNNING, 30000));
 }
 
+// A machine with a thousand services more, their names near the longest the
+// registry allows and with accents in them: the manager's list no longer
+// fits a batch of the usual size, and without wmic the scan still lists
+// every one, name for name. Registering them changes the prefix for good, so
+// this runs only in a throwaway copy of it (scripts/in-scratch-wine-prefix.sh,
+// which sets SPEEDRAIL_SCRATCH_PREFIX); the other runs leave it out.
+using ThousandServicesEndToEnd = EndToEnd;
+
+TEST_F(ThousandServicesEndToEnd, WithoutTheListingToolTheScanListsEveryOne) {
+    if (::GetEnvironmentVariableW(L"SPEEDRAIL_SCRATCH_PREFIX", nullptr, 0) == 0) {
+        GTEST_SKIP() << "registers services for good: only in a throwaway Wine prefix";
+    }
+    const ListingToolOffThePath offThePath;
+    form.Click(ControlId::Command1);
+    ASSERT_GE(entryNamed("Spooler"), 0);
+    const std::size_t before = entries().size();
+
+    const win32::UniqueServiceHandle manager(
+        ::OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CREATE_SERVICE));
+    ASSERT_TRUE(manager);
+    const std::wstring neverStarted = win32::toWide(childPath("tool_mark.exe"));
+    std::vector<std::string> registered;
+    for (int i = 0; i < 1000; ++i) {
+        std::string name = "Prueba " + std::to_string(1000 + i) + " ñandú Über café ";
+        name.resize(name.size() + 250 - win32::toWide(name).size(), 'x');
+        const std::wstring wide = win32::toWide(name);
+        ASSERT_TRUE(win32::UniqueServiceHandle(
+            ::CreateServiceW(manager.get(), wide.c_str(), wide.c_str(), SERVICE_QUERY_STATUS,
+                             SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_IGNORE,
+                             neverStarted.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr)))
+            << name << ": error " << ::GetLastError();
+        registered.push_back(name);
+    }
+
+    form.Click(ControlId::Command1);
+    EXPECT_EQ(platform.readFile("srv.tmp", 100).value_or(""), "") << "the script found a wmic";
+    const std::vector<std::string> listed = entries();
+    const auto missing = std::count_if(registered.begin(), registered.end(), [&](const auto& name) {
+        return std::count(listed.begin(), listed.end(), name) != 1;
+    });
+    EXPECT_EQ(missing, 0) << "of " << registered.size() << " registered services";
+    EXPECT_EQ(listed.size(), before + registered.size());
+    EXPECT_EQ(form.state().status,
+              " >  " + std::to_string(before + registered.size()) + " servicios detectados ");
+}
+
 }  // namespace
 }  // namespace speedrail
