@@ -20,12 +20,18 @@ log() { printf '== %s\n' "$*" >&2; }
 # Wine's media player plays MIDI through GStreamer: decodebin and the audio
 # converters (plugins-base), the MIDI parser and the FluidSynth decoder
 # (plugins-bad), and the General MIDI sound font FluidSynth plays with.
-# Without them the music stays silent and its tests fail. OpenSSL and
-# osslsigncode sign the release and check its signature.
+# Without them the music stays silent and its tests fail.
+#
+# clang only recommends its runtime, which the sanitizers and the fuzzer
+# link against (libclang-rt-dev). Carlito (Calibri's metrics) and
+# Liberation Sans (Arial's) keep the captions inside their controls: with
+# no stand-in installed Wine draws them in the much wider DejaVu Sans.
+# OpenSSL and osslsigncode sign the release and check its signature.
 ensure_packages() {
-  local wanted=(cmake ninja-build g++ clang libgtest-dev googletest libbenchmark-dev
-                g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
-                gstreamer1.0-plugins-base gstreamer1.0-plugins-bad timgm6mb-soundfont
+  local wanted=(cmake ninja-build g++ clang libclang-rt-dev libgtest-dev googletest
+                libbenchmark-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+                wine wine64 gstreamer1.0-plugins-base gstreamer1.0-plugins-bad
+                timgm6mb-soundfont fonts-crosextra-carlito fonts-liberation
                 xvfb xauth x11-utils xdotool imagemagick python3 openssl osslsigncode)
   local missing=()
   for package in "${wanted[@]}"; do

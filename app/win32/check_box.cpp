@@ -45,7 +45,21 @@ void drawFocusFrame(HDC dc, const RECT& frame, COLORREF colour) {
     ::Rectangle(dc, frame.left, frame.top, frame.right, frame.bottom);
 }
 
+// The tick box: a square at the face's left, centred vertically.
+RECT tickBoxArea(const RECT& face, int dpi) {
+    const int size = std::min<int>(scaleFrom96(kTickSize, dpi), face.bottom - face.top);
+    const int left = static_cast<int>(face.left) + scaleFrom96(kTickInset, dpi);
+    const int top =
+        static_cast<int>(face.top) + (static_cast<int>(face.bottom - face.top) - size) / 2;
+    return RECT{left, top, left + size, top + size};
+}
+
 }  // namespace
+
+RECT checkBoxCaptionArea(const RECT& face, int dpi) {
+    return RECT{tickBoxArea(face, dpi).right + scaleFrom96(kTickToCaption, dpi), face.top,
+                face.right, face.bottom};
+}
 
 void drawCheckBox(const DRAWITEMSTRUCT& item, const layout::Control& control, bool ticked,
                   HFONT font, int dpi) {
@@ -59,15 +73,11 @@ void drawCheckBox(const DRAWITEMSTRUCT& item, const layout::Control& control, bo
     ::SetBkColor(dc, toColorRef(back));
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &face, nullptr, 0, nullptr);
 
-    const int size = std::min<int>(scaleFrom96(kTickSize, dpi), face.bottom - face.top);
-    const int tickLeft = static_cast<int>(face.left) + scaleFrom96(kTickInset, dpi);
-    const int tickTop =
-        static_cast<int>(face.top) + (static_cast<int>(face.bottom - face.top) - size) / 2;
-    const RECT tick{tickLeft, tickTop, tickLeft + size, tickTop + size};
-    drawTickBox(dc, tick, ticked, disabled ? kDisabledTick : pressed ? kPressedTick : kEnabledTick);
+    const TickColours& tick = disabled ? kDisabledTick : pressed ? kPressedTick : kEnabledTick;
+    drawTickBox(dc, tickBoxArea(face, dpi), ticked, tick);
 
     const std::wstring caption = toWide(control.caption);
-    RECT text{tick.right + scaleFrom96(kTickToCaption, dpi), face.top, face.right, face.bottom};
+    RECT text = checkBoxCaptionArea(face, dpi);
     const SelectedObject selected(dc, font);
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, toColorRef(disabled ? midway(fore, back) : fore));

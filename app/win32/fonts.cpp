@@ -22,7 +22,9 @@ struct Fallback {
 // Close faces, best first: the face itself, a metric-compatible clone,
 // faces of the same width class every Windows has, then the faces Wine
 // finds on Linux (DejaVu). Calibri is narrow, so its stand-ins are
-// condensed ones where possible.
+// condensed ones where possible. The logo's labels leave no room to spare:
+// "BENCH" in Arial's widths runs past its label, so the narrow clone of
+// Arial comes before Arial where it is installed.
 constexpr std::array<Fallback, 4> kFallbacks{{
     {"Calibri",
      {{{L"Calibri", false},
@@ -40,11 +42,11 @@ constexpr std::array<Fallback, 4> kFallbacks{{
        {nullptr, false}}}},
     {"Arial Rounded MT Bold",
      {{{L"Arial Rounded MT Bold", false},
+       {L"Liberation Sans Narrow", true},
        {L"Arial", true},
        {L"Liberation Sans", true},
        {L"DejaVu Sans Condensed", true},
-       {L"DejaVu Sans", true},
-       {nullptr, false}}}},
+       {L"DejaVu Sans", true}}}},
     {"Tahoma",
      {{{L"Tahoma", false},
        {L"Verdana", false},
