@@ -1,21 +1,33 @@
-# Checks the folders' includes against the layers they stand on:
-#   base <- platform <- form <- services, shortcuts <- app <- the win32 folders.
-# Each folder may include its own headers and those of the folders below it,
-# and the portable core includes no system header (no "<....h>" at all).
+# Checks every include against the layers of cmake/Layers.cmake: each
+# folder may include its own headers and those of the folders below it, and
+# the portable core includes no system header (no "<....h>" at all).
 # Run with: cmake -DSOURCE_DIR=<project root> -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.20)
-set(core_folders base platform form services shortcuts app)
-set(may_include_base base)
-set(may_include_platform base platform)
-set(may_include_form base platform form)
-set(may_include_services base platform form services)
-set(may_include_shortcuts base platform form shortcuts)
-set(may_include_app base platform form services shortcuts app)
-set(may_include_platform_win32 base platform platform/win32)
-set(may_include_app_win32 base platform form app app/win32 platform/win32 res)
+include(${CMAKE_CURRENT_LIST_DIR}/Layers.cmake)
+
+# The folders below a folder, all the way down.
+function(folders_below folder out)
+  string(REPLACE "/" "_" key "${folder}")
+  set(result "")
+  foreach(below ${speedrail_layer_below_${key}})
+    folders_below(${below} deeper)
+    list(APPEND result ${below} ${deeper})
+  endforeach()
+  list(REMOVE_DUPLICATES result)
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
+set(folders "")
+foreach(entry ${SPEEDRAIL_LAYERS})
+  string(REGEX REPLACE ":.*" "" folder "${entry}")
+  list(APPEND folders ${folder})
+  string(REPLACE "/" "_" key ${folder})
+  folders_below(${folder} below)
+  set(may_include_${key} ${folder} ${below})
+endforeach()
 
 set(violations "")
-foreach(folder ${core_folders} platform/win32 app/win32)
+foreach(folder ${folders})
   string(REPLACE "/" "_" key ${folder})
   file(GLOB sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
   foreach(source ${sources})
@@ -29,7 +41,7 @@ foreach(folder ${core_folders} platform/win32 app/win32)
         if(NOT included_folder IN_LIST may_include_${key})
           list(APPEND violations "${source}: ${line}")
         endif()
-      elseif(folder IN_LIST core_folders AND line MATCHES "<[^>]+\\.h>")
+      elseif(folder IN_LIST SPEEDRAIL_CORE_LAYERS AND line MATCHES "<[^>]+\\.h>")
         list(APPEND violations "${source}: ${line} (the core stays portable)")
       endif()
     endforeach()

@@ -8,6 +8,18 @@ target_compile_options(unit_tests PRIVATE ${SPEEDRAIL_WARNINGS})
 include(GoogleTest)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
 
+# Each layer linked on its own with only the layers it stands on: a call to
+# a layer above it leaves a symbol undefined and fails the build.
+get_property(SPEEDRAIL_LAYER_TARGETS GLOBAL PROPERTY SPEEDRAIL_LAYER_TARGETS)
+foreach(target ${SPEEDRAIL_LAYER_TARGETS})
+  get_target_property(below ${target} LINK_LIBRARIES)
+  add_library(${target}_alone SHARED $<TARGET_OBJECTS:${target}>)
+  if(below)
+    target_link_libraries(${target}_alone PRIVATE ${below})
+  endif()
+  target_link_options(${target}_alone PRIVATE -Wl,--no-undefined)
+endforeach()
+
 add_test(NAME layers
          COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}
                  -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/CheckLayers.cmake)
@@ -15,6 +27,11 @@ add_test(NAME layers
 # With clang: the core under AddressSanitizer and UndefinedBehaviorSanitizer,
 # with coverage for the fuzzer, runs the unit tests once more and the fuzz
 # targets. Any sanitizer report fails the test.
+set(SPEEDRAIL_CORE_SOURCES "")
+foreach(folder ${SPEEDRAIL_CORE_LAYERS})
+  file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  list(APPEND SPEEDRAIL_CORE_SOURCES ${sources})
+endforeach()
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
   set(SPEEDRAIL_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=all
                            -fno-omit-frame-pointer)

@@ -11,13 +11,15 @@ endif()
 # the system folder.
 set(SPEEDRAIL_WIN32_LIBS advapi32 gdi32 user32 ole32 oleaut32 uuid shell32)
 
-file(GLOB SPEEDRAIL_WIN32_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp platform/win32/*.cpp)
-list(FILTER SPEEDRAIL_WIN32_SOURCES EXCLUDE REGEX "/app/win32/winmain\\.cpp$")
-add_library(speedrail_win32 STATIC ${SPEEDRAIL_WIN32_SOURCES})
-target_link_libraries(speedrail_win32 PUBLIC speedrail_core ${SPEEDRAIL_WIN32_LIBS})
-target_compile_definitions(speedrail_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
-                                                  _WIN32_WINNT=0x0601)
-target_compile_options(speedrail_win32 PRIVATE ${SPEEDRAIL_WARNINGS})
+# The Win32 platform and the window, each a library of its own.
+speedrail_add_layer(platform/win32 LIBRARIES ${SPEEDRAIL_WIN32_LIBS})
+speedrail_add_layer(app/win32 EXCLUDE winmain.cpp)
+foreach(target speedrail_platform_win32 speedrail_app_win32)
+  target_compile_definitions(${target} PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                                              _WIN32_WINNT=0x0601)
+endforeach()
+add_library(speedrail_win32 INTERFACE)
+target_link_libraries(speedrail_win32 INTERFACE speedrail_app_win32)
 
 set(SPEEDRAIL_RESOURCES ${CMAKE_CURRENT_SOURCE_DIR}/res/SpeeDRaiL.rc)
 

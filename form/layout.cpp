@@ -190,25 +190,12 @@ PixelRect toPixels(const TwipsRect& rect, int dpi) {
                      twipsToPixels(rect.right(), dpi), twipsToPixels(rect.bottom(), dpi)};
 }
 
-namespace {
-
-template <typename Contains>
-std::optional<ControlId> frontmost(Contains contains) {
+std::optional<ControlId> hitTestPixels(int x, int y, int dpi) {
     for (const ControlId id : windowlessStacking()) {
         const Control& c = control(id);
-        if (c.visible && contains(c.rect)) return id;
+        if (c.visible && toPixels(c.rect, dpi).contains(x, y)) return id;
     }
     return std::nullopt;
-}
-
-}  // namespace
-
-std::optional<ControlId> hitTest(int xTwips, int yTwips) {
-    return frontmost([&](const TwipsRect& r) { return r.contains(xTwips, yTwips); });
-}
-
-std::optional<ControlId> hitTestPixels(int x, int y, int dpi) {
-    return frontmost([&](const TwipsRect& r) { return toPixels(r, dpi).contains(x, y); });
 }
 
 std::vector<ControlId> tabOrder() {
@@ -219,14 +206,6 @@ std::vector<ControlId> tabOrder() {
     std::sort(order.begin(), order.end(),
               [](ControlId a, ControlId b) { return control(a).tabIndex < control(b).tabIndex; });
     return order;
-}
-
-std::vector<ControlId> focusCycle(const std::function<bool(ControlId)>& enabled) {
-    std::vector<ControlId> cycle;
-    for (const ControlId id : tabOrder()) {
-        if (hasOwnWindow(id) && control(id).visible && enabled(id)) cycle.push_back(id);
-    }
-    return cycle;
 }
 
 }  // namespace speedrail::layout

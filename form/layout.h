@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -68,11 +67,6 @@ struct TwipsRect {
     int left, top, width, height;
     constexpr int right() const { return left + width; }
     constexpr int bottom() const { return top + height; }
-    // Half-open: the left and top edges belong to the rectangle, the right
-    // and bottom ones do not, so neighbours never share a point.
-    constexpr bool contains(int x, int y) const {
-        return x >= left && x < right() && y >= top && y < bottom();
-    }
 };
 
 struct FontLook {
@@ -149,16 +143,11 @@ struct PixelRect {
 // in pixels too.
 PixelRect toPixels(const TwipsRect& rect, int dpi);
 
-// The frontmost windowless control whose rectangle holds the point (client
-// coordinates), or nothing over the bare window. The pixel form tests the
-// rectangles as they are drawn at `dpi`.
-std::optional<ControlId> hitTest(int xTwips, int yTwips);
+// The frontmost windowless control whose rectangle, as drawn at `dpi`,
+// holds the point (client pixels), or nothing over the bare window.
 std::optional<ControlId> hitTestPixels(int x, int y, int dpi);
 
 // All controls with a tab index, lowest first.
 std::vector<ControlId> tabOrder();
-// The controls the tab key visits, in order: windows of their own that are
-// visible and enabled. `enabled` reports a control's current state.
-std::vector<ControlId> focusCycle(const std::function<bool(ControlId)>& enabled);
 
 }  // namespace speedrail::layout

@@ -68,7 +68,6 @@ constexpr std::int32_t kExclamationOk = 48;
 constexpr std::int32_t kYesNo = 4;
 constexpr std::int32_t kAnswerOk = 1;
 constexpr std::int32_t kAnswerYes = 6;
-constexpr std::int32_t kAnswerNo = 7;
 }  // namespace message_box
 
 // All texts are UTF-8.

@@ -1,0 +1,40 @@
+# The layers of the code: each folder with the folders it stands on. A folder
+# may include and call its own files and those of the folders below it, and
+# nothing above. The one table serves both checks: the build makes each
+# folder a library that links only the folders it stands on (and the native
+# build links each library alone, so that a call upward fails to link), and
+# the layers test (CheckLayers.cmake) checks every include against it.
+#
+#   base <- platform <- form <- services, shortcuts <- app
+#   platform <- platform/win32;  app, platform/win32, res <- app/win32
+set(SPEEDRAIL_LAYERS
+  "base:"
+  "platform:base"
+  "form:platform"
+  "services:form"
+  "shortcuts:form"
+  "app:services,shortcuts"
+  "platform/win32:platform"
+  "app/win32:app,platform/win32,res")
+# The portable core: standard C++ only, no system header.
+set(SPEEDRAIL_CORE_LAYERS base platform form services shortcuts app)
+
+# speedrail_layer_below_<folder>: the folders <folder> stands on, directly.
+foreach(entry ${SPEEDRAIL_LAYERS})
+  string(REPLACE ":" ";" parts "${entry}")
+  list(GET parts 0 folder)
+  list(LENGTH parts count)
+  set(below "")
+  if(count GREATER 1)
+    list(GET parts 1 below)
+    string(REPLACE "," ";" below "${below}")
+  endif()
+  string(REPLACE "/" "_" key "${folder}")
+  set(speedrail_layer_below_${key} ${below})
+endforeach()
+
+# The library a folder builds into: speedrail_app_win32 for app/win32.
+function(speedrail_layer_target folder out)
+  string(REPLACE "/" "_" key "${folder}")
+  set(${out} speedrail_${key} PARENT_SCOPE)
+endfunction()
