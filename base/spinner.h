@@ -21,7 +21,7 @@ public:
 
 private:
     const std::array<std::string, 4>& frames_;
-    int index_ = 0;
+    std::size_t index_ = 0;
 };
 
 }  // namespace speedrail

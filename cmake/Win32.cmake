@@ -25,7 +25,6 @@ set(SPEEDRAIL_RESOURCES ${CMAKE_CURRENT_SOURCE_DIR}/res/SpeeDRaiL.rc)
 
 add_executable(SpeeDRaiL WIN32 app/win32/winmain.cpp ${SPEEDRAIL_RESOURCES})
 target_link_libraries(SpeeDRaiL PRIVATE speedrail_win32)
-target_compile_options(SpeeDRaiL PRIVATE ${SPEEDRAIL_WARNINGS})
 if(MINGW)
   target_link_options(SpeeDRaiL PRIVATE -municode)
 endif()
@@ -99,7 +98,8 @@ include(GoogleTest)
 # throwaway copy of it, so that the other tests never see what they leave.
 set(SPEEDRAIL_SCRATCH_PREFIX_TESTS "ThousandServicesEndToEnd.*")
 # Discovered when ctest runs, under the test environment (display, Wine prefix).
-gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+# Parameterised tests are named by their parameter's name or index.
+gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 NO_PRETTY_VALUES
                      TEST_FILTER "-${SPEEDRAIL_SCRATCH_PREFIX_TESTS}" PROPERTIES TIMEOUT 180)
 if(CMAKE_CROSSCOMPILING)
   add_test(NAME win32_tests_in_scratch_prefix

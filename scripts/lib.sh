@@ -49,14 +49,15 @@ ensure_packages() {
 cross_build() {
   log "cross build (MinGW-w64, x86_64)"
   cmake -S "$ROOT" -B "$CROSS_BUILD" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release \
+    -DSPEEDRAIL_WARNINGS_AS_ERRORS=ON >/dev/null
   cmake --build "$CROSS_BUILD" -j "$JOBS" "$@"
 }
 
 native_build() {
   log "native build (clang)"
   cmake -S "$ROOT" -B "$NATIVE_BUILD" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSPEEDRAIL_WARNINGS_AS_ERRORS=ON >/dev/null
   cmake --build "$NATIVE_BUILD" -j "$JOBS"
 }
 

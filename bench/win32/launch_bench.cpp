@@ -80,7 +80,7 @@ void report(const char* label, std::vector<double> times, double baseline) {
     double total = 0;
     for (const double t : times) total += t;
     std::printf("%s: %d launches, total %.1f ms, mean %.2f ms, median %.2f ms, best %.2f ms", label,
-                static_cast<int>(times.size()), total, total / times.size(),
+                static_cast<int>(times.size()), total, total / static_cast<double>(times.size()),
                 times[times.size() / 2], times.front());
     if (baseline > 0) std::printf(", %.3f x bare", total / baseline);
     std::printf("\n");

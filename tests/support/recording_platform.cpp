@@ -108,7 +108,7 @@ std::unique_ptr<DirectorySearch> RecordingPlatform::findNormalFiles(const std::s
 std::string RecordingPlatform::systemCodePageToUtf8(const std::string& bytes) {
     // The tests' code page is Latin-1: each byte is the code point.
     std::string utf8;
-    for (const unsigned char byte : bytes) appendUtf8(utf8, byte);
+    for (const char byte : bytes) appendUtf8(utf8, static_cast<unsigned char>(byte));
     return utf8;
 }
 

@@ -9,7 +9,7 @@ namespace {
 
 std::string latin1ToUtf8(const std::string& bytes) {
     std::string utf8;
-    for (const unsigned char byte : bytes) appendUtf8(utf8, byte);
+    for (const char byte : bytes) appendUtf8(utf8, static_cast<unsigned char>(byte));
     return utf8;
 }
 

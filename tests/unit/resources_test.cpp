@@ -47,12 +47,12 @@ public:
         if (at >= bytes_.size()) throw std::out_of_range("file ends early");
         return bytes_[at];
     }
-    unsigned le16(std::size_t at) const { return u8(at) | u8(at + 1) << 8; }
+    unsigned le16(std::size_t at) const { return u8(at) | static_cast<unsigned>(u8(at + 1)) << 8; }
     std::uint32_t le32(std::size_t at) const {
         return le16(at) | static_cast<std::uint32_t>(le16(at + 2)) << 16;
     }
     std::int32_t le32s(std::size_t at) const { return static_cast<std::int32_t>(le32(at)); }
-    unsigned be16(std::size_t at) const { return u8(at) << 8 | u8(at + 1); }
+    unsigned be16(std::size_t at) const { return static_cast<unsigned>(u8(at)) << 8 | u8(at + 1); }
     std::size_t size() const { return bytes_.size(); }
 
 private:
@@ -125,8 +125,9 @@ Facts bmpFacts(const Reader& r) {
     const int bits = static_cast<int>(r.le16(28));
     const bool uncompressed = r.le32(30) == 0;
     facts.bitsPerPixel = uncompressed ? bits : 0;
-    const std::size_t stride = (static_cast<std::size_t>(facts.width) * bits + 31) / 32 * 4;
-    if (r.le32(10) + stride * facts.height > r.size()) throw std::runtime_error("BMP cut short");
+    const std::size_t stride =
+        (static_cast<std::size_t>(facts.width) * static_cast<std::size_t>(bits) + 31) / 32 * 4;
+    if (r.le32(10) + stride * static_cast<std::size_t>(facts.height) > r.size()) throw std::runtime_error("BMP cut short");
     return facts;
 }
 
@@ -147,16 +148,18 @@ Facts iconFacts(const Reader& r, Format format) {
         throw std::runtime_error("icon directory and bitmap disagree on the size");
     facts.bitsPerPixel = static_cast<int>(r.le16(image + 14));
     const std::size_t colours = r.le32(image + 32)        ? r.le32(image + 32)
-                                : facts.bitsPerPixel <= 8 ? 1u << facts.bitsPerPixel
+                                : facts.bitsPerPixel <= 8 ? std::size_t{1} << facts.bitsPerPixel
                                                           : 0;
     const std::size_t colourStride =
-        (static_cast<std::size_t>(facts.width) * facts.bitsPerPixel + 31) / 32 * 4;
+        (static_cast<std::size_t>(facts.width) * static_cast<std::size_t>(facts.bitsPerPixel) + 31) / 32 * 4;
     const std::size_t maskStride = (static_cast<std::size_t>(facts.width) + 31) / 32 * 4;
-    const std::size_t mask = image + 40 + 4 * colours + colourStride * facts.height;
-    if (mask + maskStride * facts.height > image + imageSize)
+    const auto rows = static_cast<std::size_t>(facts.height);
+    const std::size_t mask = image + 40 + 4 * colours + colourStride * rows;
+    if (mask + maskStride * rows > image + imageSize)
         throw std::runtime_error("icon mask cut short");
     auto masked = [&](int x, int y) {
-        return (r.u8(mask + (facts.height - 1 - y) * maskStride + x / 8) >> (7 - x % 8) & 1) != 0;
+        const auto row = static_cast<std::size_t>(facts.height - 1 - y);
+        return (r.u8(mask + row * maskStride + static_cast<std::size_t>(x / 8)) >> (7 - x % 8) & 1) != 0;
     };
     facts.cornerMasked = masked(0, 0);
     if (format == Format::Cursor) {

@@ -45,8 +45,8 @@ class KeepBoxOutcomes : public SelectionFixture, public ::testing::WithParamInte
 TEST_P(KeepBoxOutcomes, GiveTheTicksAndBoxesOfTheTable) {
     for (const Box box : GetParam().clicks) form.Click(boxControl(box));
     EXPECT_EQ(ticks(), GetParam().expected);
-    for (int b = 0; b < 5; ++b) {
-        EXPECT_EQ(form.state().box(static_cast<Box>(b)), GetParam().boxes[b]) << "Check" << b + 1;
+    for (std::size_t b = 0; b < 5; ++b) {
+        EXPECT_EQ(form.state().boxes[b], GetParam().boxes[b]) << "Check" << b + 1;
     }
     expectInvariants();
 }

@@ -60,7 +60,9 @@ TEST_F(WindowListTest, ClickOnAnEntrysTextTicksItAndMovesTheCaret) {
     // Space toggles the entry at the caret.
     pressKey(VK_SPACE);
     EXPECT_EQ(ticks(), (std::vector<bool>{false, false, false}));
-    for (const WORD key : {VK_DOWN, VK_UP, VK_END, VK_HOME, VK_NEXT, VK_PRIOR}) pressKey(key);
+    for (const int key : {VK_DOWN, VK_UP, VK_END, VK_HOME, VK_NEXT, VK_PRIOR}) {
+        pressKey(static_cast<WORD>(key));
+    }
     pressKey(VK_DOWN);
     EXPECT_EQ(::SendMessageW(list(), LB_GETCARETINDEX, 0, 0), 1);
     EXPECT_EQ(ticks(), (std::vector<bool>{false, false, false}));
