@@ -20,7 +20,6 @@ public:
 
     // The control is owned by `owner` and goes when it goes.
     bool create(HWND owner);
-    HWND hwnd() const { return tips_; }
 
     void addWindowTool(HWND control, const std::string& text);
     // Rectangle tools: the first added wins where rectangles overlap.
