@@ -16,8 +16,6 @@
 #include "app/win32/graphical_button.h"
 #include "app/win32/resource_ids.h"
 #include "platform/win32/wide_text.h"
-
-// After <windows.h>: the program's IDC_HAND replaces the system's name.
 #include "res/resource.h"
 
 namespace speedrail::win32 {
@@ -36,9 +34,6 @@ constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED, Windows 8.1 and l
 constexpr int kFirstControlId = 100;
 // Tool ids of the windowless controls' tool-tip rectangles.
 constexpr UINT_PTR kFirstAreaTool = 1000;
-
-// The system's hand pointer, by number: IDC_HAND names the program's own.
-const wchar_t* const kSystemHand = MAKEINTRESOURCEW(32649);
 
 std::size_t indexOf(ControlId id) { return static_cast<std::size_t>(id); }
 
@@ -90,7 +85,7 @@ MainWindow::MainWindow(PlatformOps& platform, MainWindowOptions options)
     registerWindowClass(instance, windowProc);
 
     busyCursor_.reset(loadOwnCursor(IDC_BUSY, IDC_WAIT));
-    handCursor_.reset(loadOwnCursor(IDC_HAND, kSystemHand));
+    handCursor_.reset(loadOwnCursor(IDC_HAND_POINTER, IDC_HAND));
     loadPictures();
     look_.status = &form_.state().status;
     for (const layout::Control& control : layout::controls()) {
