@@ -11,7 +11,8 @@ endif()
 # the system folder.
 set(SPEEDRAIL_WIN32_LIBS advapi32 gdi32 user32 ole32 oleaut32 uuid shell32)
 
-file(GLOB SPEEDRAIL_WIN32_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp platform/win32/*.cpp)
+file(GLOB SPEEDRAIL_WIN32_SOURCES CONFIGURE_DEPENDS app/win32/*.cpp app/win32/accessibility/*.cpp
+     platform/win32/*.cpp)
 list(FILTER SPEEDRAIL_WIN32_SOURCES EXCLUDE REGEX "/app/win32/winmain\\.cpp$")
 add_library(speedrail_win32 STATIC ${SPEEDRAIL_WIN32_SOURCES})
 target_link_libraries(speedrail_win32 PUBLIC speedrail_core ${SPEEDRAIL_WIN32_LIBS})

@@ -5,9 +5,9 @@
 #include <stdexcept>
 #include <utility>
 
-#include "app/win32/accessible_button.h"
-#include "app/win32/accessible_form.h"
-#include "app/win32/accessible_list.h"
+#include "app/win32/accessibility/accessible_button.h"
+#include "app/win32/accessibility/accessible_form.h"
+#include "app/win32/accessibility/accessible_list.h"
 #include "app/win32/check_box.h"
 #include "app/win32/colour.h"
 #include "app/win32/common_controls.h"

@@ -12,13 +12,13 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "form/layout.h"
-#include "app/win32/accessible_window.h"
+#include "app/win32/accessibility/accessible_window.h"
 #include "app/win32/fonts.h"
 #include "app/win32/form_painter.h"
 #include "app/win32/pictures.h"
 #include "app/win32/service_list_box.h"
 #include "app/win32/tool_tips.h"
+#include "form/layout.h"
 #include "form/window_ops.h"
 #include "platform/platform_ops.h"
 #include "platform/win32/unique_handle.h"

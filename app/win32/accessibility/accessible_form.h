@@ -11,8 +11,8 @@
 
 #include <optional>
 
+#include "app/win32/accessibility/accessible_model.h"
 #include "form/layout.h"
-#include "app/win32/accessible_model.h"
 
 namespace speedrail::win32 {
 

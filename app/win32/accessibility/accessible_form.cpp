@@ -1,11 +1,11 @@
-#include "app/win32/accessible_form.h"
+#include "app/win32/accessibility/accessible_form.h"
 
 #include <oleacc.h>
 
 #include <algorithm>
 #include <array>
 
-#include "app/win32/accessible_texts.h"
+#include "app/win32/accessibility/accessible_texts.h"
 #include "app/win32/main_window.h"
 
 namespace speedrail::win32 {
