@@ -11,6 +11,7 @@
 #include "app/win32/check_box.h"
 #include "app/win32/colour.h"
 #include "app/win32/common_controls.h"
+#include "app/win32/control_window_ids.h"
 #include "app/win32/dpi.h"
 #include "app/win32/gdi_scope.h"
 #include "app/win32/graphical_button.h"
@@ -29,9 +30,6 @@ constexpr DWORD kWindowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED, Windows 8.1 and later
 
-// Child control ids: clear of IDOK and IDCANCEL, which the dialog keyboard
-// interface sends for Enter and Escape.
-constexpr int kFirstControlId = 100;
 // Tool ids of the windowless controls' tool-tip rectangles.
 constexpr UINT_PTR kFirstAreaTool = 1000;
 
@@ -248,14 +246,14 @@ void MainWindow::createChildren() {
         if (!layout::hasOwnWindow(id)) continue;
         const layout::Control& control = layout::control(id);
         const layout::PixelRect rect = layout::toPixels(control.rect, look_.dpi);
-        const int controlId = kFirstControlId + static_cast<int>(id);
+        const int windowId = controlWindowId(id);
         DWORD style = WS_CHILD | WS_TABSTOP;
         if (control.visible) style |= WS_VISIBLE;
         if (!control.enabled) style |= WS_DISABLED;
         HWND child = nullptr;
         if (control.kind == ControlKind::ListBox) {
             list_.setFont(fonts_[indexOf(id)].get(), look_.dpi);
-            child = list_.create(hwnd_, controlId, rect);
+            child = list_.create(hwnd_, windowId, rect);
         } else {
             // Check boxes and graphical buttons are drawn by the window. A
             // box's value is the form's, not the control's: a click asks the
@@ -265,7 +263,7 @@ void MainWindow::createChildren() {
             const std::wstring caption = toWide(control.caption);
             child = ::CreateWindowExW(0, L"BUTTON", caption.c_str(), style, rect.left, rect.top,
                                       rect.width(), rect.height(), hwnd_,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(windowId)),
                                       instance, nullptr);
         }
         if (!child) throw std::runtime_error(std::string("cannot create ") + control.name);
@@ -372,9 +370,9 @@ LRESULT MainWindow::onControlColour(UINT message, HDC dc, HWND window) {
 }
 
 void MainWindow::onDrawItem(const DRAWITEMSTRUCT& item) {
-    const int index = static_cast<int>(item.CtlID) - kFirstControlId;
-    if (index < 0 || index >= layout::kControlCount) return;
-    const auto id = static_cast<ControlId>(index);
+    const std::optional<ControlId> drawn = controlOfWindowId(static_cast<int>(item.CtlID));
+    if (!drawn) return;
+    const ControlId id = *drawn;
     if (id == ControlId::List1) {
         list_.draw(item);
     } else if (layout::control(id).kind == ControlKind::CheckBox) {
@@ -395,12 +393,11 @@ void MainWindow::onMeasureItem(MEASUREITEMSTRUCT& item) const {
 // ---------------------------------------------------------------------------
 // Events.
 
-void MainWindow::onCommand(int controlId, int notification) {
-    const int index = controlId - kFirstControlId;
-    if (index < 0 || index >= layout::kControlCount) return;
+void MainWindow::onCommand(int windowId, int notification) {
+    const std::optional<ControlId> id = controlOfWindowId(windowId);
     // A double click on a button counts as two clicks.
-    if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED) return;
-    form_.Click(static_cast<ControlId>(index));
+    if (!id || (notification != BN_CLICKED && notification != BN_DOUBLECLICKED)) return;
+    form_.Click(*id);
 }
 
 // Enter presses the run button that has the focus, as in a dialog: the
@@ -408,7 +405,7 @@ void MainWindow::onCommand(int controlId, int notification) {
 LRESULT MainWindow::onGetDefaultId() const {
     const std::optional<ControlId> focused = controlOfWindow(::GetFocus());
     if (!focused || !isGraphicalButton(layout::control(*focused))) return 0;
-    return MAKELRESULT(kFirstControlId + static_cast<int>(*focused), DC_HASDEFID);
+    return MAKELRESULT(controlWindowId(*focused), DC_HASDEFID);
 }
 
 // A windowless control is clicked when the button goes down and comes up

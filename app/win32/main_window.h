@@ -93,7 +93,7 @@ private:
     // Message handlers.
     bool onCreate();
     void onPaint();
-    void onCommand(int controlId, int notification);
+    void onCommand(int windowId, int notification);
     LRESULT onGetDefaultId() const;
     LRESULT onControlColour(UINT message, HDC dc, HWND control);
     void onDrawItem(const DRAWITEMSTRUCT& item);
