@@ -15,6 +15,7 @@
 #include "app/win32/dpi.h"
 #include "app/win32/gdi_scope.h"
 #include "app/win32/graphical_button.h"
+#include "app/win32/main_window_messages.h"
 #include "app/win32/resource_ids.h"
 #include "platform/win32/wide_text.h"
 #include "res/resource.h"
@@ -178,7 +179,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case DM_GETDEFID:
             return onGetDefaultId();
-        case kAccessibleClickMessage:
+        case kClickControlMessage:
             if (wParam < static_cast<WPARAM>(layout::kControlCount)) {
                 form_.Click(static_cast<ControlId>(wParam));
             }
@@ -273,8 +274,9 @@ void MainWindow::createChildren() {
 
 // Nothing of oleacc is loaded here: only a client's first request does that.
 void MainWindow::createAccessibility() {
+    AccessibleFormSite& site = *this;
     accessible_.push_back(
-        std::make_unique<AccessibleWindow>(hwnd_, std::make_unique<AccessibleForm>(*this)));
+        std::make_unique<AccessibleWindow>(hwnd_, std::make_unique<AccessibleForm>(site)));
     for (const layout::Control& control : layout::controls()) {
         const HWND child = children_[indexOf(control.id)];
         if (!child) continue;
@@ -303,7 +305,7 @@ void MainWindow::createToolTips() {
     for (const ControlId id : layout::windowlessStacking()) {
         const layout::Control& control = layout::control(id);
         if (control.toolTip) {
-            toolTips_.addAreaTool(kFirstAreaTool + indexOf(id), rectOf(id), control.toolTip);
+            toolTips_.addAreaTool(kFirstAreaTool + indexOf(id), controlRect(id), control.toolTip);
         }
     }
 }
@@ -318,7 +320,7 @@ void MainWindow::placeChildren() {
     }
     for (const ControlId id : layout::windowlessStacking()) {
         if (layout::control(id).toolTip) {
-            toolTips_.moveAreaTool(kFirstAreaTool + indexOf(id), rectOf(id));
+            toolTips_.moveAreaTool(kFirstAreaTool + indexOf(id), controlRect(id));
         }
     }
 }
@@ -578,14 +580,12 @@ void MainWindow::boxChanged(Box box, Repaint when) {
     ::NotifyWinEvent(EVENT_OBJECT_STATECHANGE, boxWindow(box), OBJID_CLIENT, CHILDID_SELF);
 }
 
-bool MainWindow::boxEnabled(Box box) const { return ::IsWindowEnabled(boxWindow(box)) != FALSE; }
-
 void MainWindow::listChanged(Repaint when) { list_.modelChanged(when == Repaint::Now); }
 
 void MainWindow::entryChanged(std::int16_t index) { list_.entryChanged(index); }
 
 void MainWindow::statusChanged(Repaint when) {
-    const RECT rect = rectOf(ControlId::Label4);
+    const RECT rect = controlRect(ControlId::Label4);
     ::InvalidateRect(hwnd_, &rect, FALSE);
     // A screen reader reads the status line out as it changes.
     ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, formChildId(ControlId::Label4));
@@ -597,12 +597,8 @@ void MainWindow::statusChanged(Repaint when) {
 
 HWND MainWindow::controlWindow(ControlId id) const { return children_[indexOf(id)]; }
 
-layout::PixelRect MainWindow::controlRect(ControlId id) const {
-    return layout::toPixels(layout::control(id).rect, look_.dpi);
-}
-
-RECT MainWindow::rectOf(ControlId id) const {
-    const layout::PixelRect r = controlRect(id);
+RECT MainWindow::controlRect(ControlId id) const {
+    const layout::PixelRect r = layout::toPixels(layout::control(id).rect, look_.dpi);
     return RECT{r.left, r.top, r.right, r.bottom};
 }
 
@@ -618,11 +614,8 @@ std::optional<ControlId> MainWindow::controlAt(POINT client) const {
     return layout::hitTestPixels(client.x, client.y, look_.dpi);
 }
 
-std::optional<std::string> MainWindow::toolTipText(ControlId id) const {
-    if (const HWND child = controlWindow(id)) return toolTips_.windowToolText(child);
-    return toolTips_.areaToolText(kFirstAreaTool + indexOf(id));
+bool MainWindow::postClick(ControlId id) {
+    return ::PostMessageW(hwnd_, kClickControlMessage, static_cast<WPARAM>(id), 0) != FALSE;
 }
-
-bool MainWindow::hasPicture(ControlId id) const { return pictures_[indexOf(id)].has_value(); }
 
 }  // namespace speedrail::win32

@@ -95,8 +95,6 @@ RECT ServiceListBox::tickIn(const RECT& row) const {
     return RECT{left, top, left + size, top + size};
 }
 
-RECT ServiceListBox::tickRect(std::int16_t index) const { return tickIn(rowRect(index)); }
-
 RECT ServiceListBox::rowRect(std::int16_t index) const {
     RECT row{};
     ::SendMessageW(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(index),

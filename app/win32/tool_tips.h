@@ -7,7 +7,6 @@
 // commctrl.h builds on the types windows.h declares.
 #include <commctrl.h>
 
-#include <optional>
 #include <string>
 
 namespace speedrail::win32 {
@@ -26,13 +25,8 @@ public:
     void addAreaTool(UINT_PTR id, const RECT& area, const std::string& text);
     void moveAreaTool(UINT_PTR id, const RECT& area);
 
-    // The text the tool shows; nothing for an unknown tool.
-    std::optional<std::string> windowToolText(HWND control) const;
-    std::optional<std::string> areaToolText(UINT_PTR id) const;
-
 private:
     TTTOOLINFOW tool(UINT flags, UINT_PTR id) const;
-    std::optional<std::string> text(TTTOOLINFOW info) const;
 
     HWND owner_ = nullptr;
     HWND tips_ = nullptr;
