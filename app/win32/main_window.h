@@ -73,40 +73,48 @@ private:
     const std::string& statusCaption() const override { return form_.state().status; }
     bool postClick(layout::ControlId id) override;
 
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    static std::size_t indexOf(layout::ControlId id) { return static_cast<std::size_t>(id); }
 
-    // Message handlers.
+    // Creation and layout (main_window_creation.cpp).
     bool onCreate();
+    void loadPictures();
+    void buildFonts();
+    void applyFonts();
+    void createChildren();
+    void createAccessibility();
+    void createToolTips();
+    void placeChildren();
+    void fitClientArea(int x, int y, bool move);
+    void onDpiChanged(int dpi, const RECT& suggested);
+
+    // Painting (main_window_painting.cpp).
     void onPaint();
-    void onCommand(int windowId, int notification);
-    LRESULT onGetDefaultId() const;
     LRESULT onControlColour(UINT message, HDC dc, HWND control);
     void onDrawItem(const DRAWITEMSTRUCT& item);
     void onMeasureItem(MEASUREITEMSTRUCT& item) const;
+
+    // The window procedure and input (main_window_procedure.cpp).
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void onCommand(int windowId, int notification);
+    LRESULT onGetDefaultId() const;
     void onButtonDown(POINT client);
     void onButtonUp(POINT client);
+    HCURSOR cursorFor(layout::PointerStyle style) const;
+    layout::PointerStyle pointerAt(HWND target, POINT client) const;
+    // The pointer shown over the point (client pixels) in the current state.
+    HCURSOR cursorAt(POINT client) const;
     bool onSetCursor(HWND target, int hitTest);
-    void onDpiChanged(int dpi, const RECT& suggested);
+    void showPointerNow();
     bool onActivate(bool active, bool minimized);
     void onSetFocus();
     void onDestroy();
     LRESULT onNcDestroy(WPARAM wParam, LPARAM lParam);
 
-    void createChildren();
-    void createAccessibility();
-    void createToolTips();
-    void loadPictures();
-    void buildFonts();
-    void applyFonts();
-    void placeChildren();
-    void fitClientArea(int x, int y, bool move);
-    HCURSOR cursorFor(layout::PointerStyle style) const;
-    layout::PointerStyle pointerAt(HWND target, POINT client) const;
-    // The pointer shown over the point (client pixels) in the current state.
-    HCURSOR cursorAt(POINT client) const;
-    void showPointerNow();
+    // Looking controls up (main_window.cpp).
     HWND boxWindow(Box box) const;
+    // Whether the check box `box` is ticked in the form's state.
+    bool ticked(layout::ControlId box) const;
     std::optional<layout::ControlId> controlOfWindow(HWND window) const;
 
     MainWindowOptions options_;
