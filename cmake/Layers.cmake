@@ -6,7 +6,8 @@
 # the layers test (CheckLayers.cmake) checks every include against it.
 #
 #   base <- platform <- form <- services, shortcuts <- app
-#   platform <- platform/win32;  app, platform/win32, res <- app/win32
+#   platform <- platform/win32 <- app/win32/accessibility
+#   app, app/win32/accessibility, platform/win32, res <- app/win32
 set(SPEEDRAIL_LAYERS
   "base:"
   "platform:base"
@@ -15,7 +16,8 @@ set(SPEEDRAIL_LAYERS
   "shortcuts:form"
   "app:services,shortcuts"
   "platform/win32:platform"
-  "app/win32:app,platform/win32,res")
+  "app/win32/accessibility:platform/win32"
+  "app/win32:app,app/win32/accessibility,platform/win32,res")
 # The portable core: standard C++ only, no system header.
 set(SPEEDRAIL_CORE_LAYERS base platform form services shortcuts app)
 

@@ -11,10 +11,12 @@ endif()
 # the system folder.
 set(SPEEDRAIL_WIN32_LIBS advapi32 gdi32 user32 ole32 oleaut32 uuid shell32)
 
-# The Win32 platform and the window, each a library of its own.
+# The Win32 platform, the screen readers' plumbing and the window, each a
+# library of its own.
 speedrail_add_layer(platform/win32 LIBRARIES ${SPEEDRAIL_WIN32_LIBS})
+speedrail_add_layer(app/win32/accessibility)
 speedrail_add_layer(app/win32 EXCLUDE winmain.cpp)
-foreach(target speedrail_platform_win32 speedrail_app_win32)
+foreach(target speedrail_platform_win32 speedrail_app_win32_accessibility speedrail_app_win32)
   target_compile_definitions(${target} PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                               _WIN32_WINNT=0x0601)
 endforeach()

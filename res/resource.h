@@ -1,9 +1,7 @@
 /* Resource ids of SpeeDRaiL.exe, shared by SpeeDRaiL.rc and the C++ code.
    Plain #defines only: windres reads this file as well as the compiler.
-
-   Include it after <windows.h>: winuser.h defines IDC_HAND as the system's
-   hand pointer, and the program's own hand pointer replaces that name here.
-   The program never loads the system's hand pointer. */
+   The names keep clear of the system's (winuser.h's IDC_HAND is the
+   system's hand pointer, which stands in where the program's is missing). */
 #ifndef SPEEDRAIL_RES_RESOURCE_H
 #define SPEEDRAIL_RES_RESOURCE_H
 
@@ -13,10 +11,7 @@
 /* Mouse pointers (CURSOR): the window's busy hourglass and the pointing hand
    shared by the clickable controls. */
 #define IDC_BUSY 110
-#ifdef IDC_HAND
-#undef IDC_HAND
-#endif
-#define IDC_HAND 111
+#define IDC_HAND_POINTER 111
 
 /* Pictures (RCDATA, type RT_RCDATA): the files' bytes unchanged, decoded at
    run time. */

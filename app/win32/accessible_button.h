@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "app/win32/accessibility/accessible_model.h"
 #include "form/layout.h"
-#include "app/win32/accessible_model.h"
 
 namespace speedrail::win32 {
 

@@ -6,7 +6,6 @@
 #include <array>
 
 #include "app/win32/accessible_texts.h"
-#include "app/win32/main_window.h"
 
 namespace speedrail::win32 {
 namespace {
@@ -59,7 +58,7 @@ long formChildId(ControlId id) {
 long AccessibleForm::childCount() const { return static_cast<long>(kChildren.size()); }
 
 HWND AccessibleForm::childWindow(long child) const {
-    return child == CHILDID_SELF ? nullptr : window_.controlWindow(controlOf(child));
+    return child == CHILDID_SELF ? nullptr : site_.controlWindow(controlOf(child));
 }
 
 // The window's own name (its caption) comes from the standard object.
@@ -67,7 +66,7 @@ std::optional<std::string> AccessibleForm::name(long child) const {
     if (child == CHILDID_SELF) return std::nullopt;
     const ControlId id = controlOf(child);
     const layout::Control& control = layout::control(id);
-    if (id == ControlId::Label4) return window_.status();
+    if (id == ControlId::Label4) return site_.statusCaption();
     if (control.kind == ControlKind::Label) return control.caption;
     return accessible_text::toolTip(control);
 }
@@ -97,7 +96,7 @@ long AccessibleForm::role(long child) const {
 
 // Painted controls never take the focus.
 long AccessibleForm::state(long child) const {
-    if (child == CHILDID_SELF) return windowState(window_.hwnd());
+    if (child == CHILDID_SELF) return windowState(site_.formWindow());
     const ControlId id = controlOf(child);
     long state = STATE_SYSTEM_READONLY;
     if (kindOf(id) == Kind::Link) state |= STATE_SYSTEM_LINKED;
@@ -111,17 +110,14 @@ std::optional<std::string> AccessibleForm::defaultAction(long child) const {
                                                     : accessible_text::kOpen;
 }
 
-// Posted, as a click arrives: the reader does not wait for a message box.
 bool AccessibleForm::doDefaultAction(long child) {
     if (child == CHILDID_SELF || !hasClick(controlOf(child))) return false;
-    return ::PostMessageW(window_.hwnd(), kAccessibleClickMessage,
-                          static_cast<WPARAM>(controlOf(child)), 0) != FALSE;
+    return site_.postClick(controlOf(child));
 }
 
 std::optional<RECT> AccessibleForm::location(long child) const {
-    const layout::PixelRect r = window_.controlRect(controlOf(child));
-    RECT place{r.left, r.top, r.right, r.bottom};
-    ::MapWindowPoints(window_.hwnd(), nullptr, reinterpret_cast<POINT*>(&place), 2);
+    RECT place = site_.controlRect(controlOf(child));
+    ::MapWindowPoints(site_.formWindow(), nullptr, reinterpret_cast<POINT*>(&place), 2);
     return place;
 }
 
@@ -135,10 +131,10 @@ std::optional<long> AccessibleForm::childOfWindow(HWND window) const {
 // A child window at the point, else the frontmost painted control.
 std::optional<long> AccessibleForm::childAt(POINT screen) const {
     POINT client = screen;
-    ::ScreenToClient(window_.hwnd(), &client);
-    const HWND under = ::ChildWindowFromPointEx(window_.hwnd(), client, CWP_SKIPINVISIBLE);
+    ::ScreenToClient(site_.formWindow(), &client);
+    const HWND under = ::ChildWindowFromPointEx(site_.formWindow(), client, CWP_SKIPINVISIBLE);
     if (const std::optional<long> child = childOfWindow(under)) return child;
-    const std::optional<ControlId> painted = window_.controlAt(client);
+    const std::optional<ControlId> painted = site_.controlAt(client);
     const long child = painted ? formChildId(*painted) : CHILDID_SELF;
     if (child == CHILDID_SELF) return std::nullopt;
     return child;

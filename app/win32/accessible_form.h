@@ -10,24 +10,41 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 
+#include "app/win32/accessibility/accessible_model.h"
 #include "form/layout.h"
-#include "app/win32/accessible_model.h"
 
 namespace speedrail::win32 {
 
-class MainWindow;
+// What the form's object reads of the window it describes, and the one
+// thing it asks of it.
+class AccessibleFormSite {
+public:
+    virtual HWND formWindow() const = 0;
+    // The control's own window; null for the windowless ones.
+    virtual HWND controlWindow(layout::ControlId id) const = 0;
+    // Where the control lies, in client pixels at the window's current DPI.
+    virtual RECT controlRect(layout::ControlId id) const = 0;
+    // The frontmost windowless control at a client point (pixels).
+    virtual std::optional<layout::ControlId> controlAt(POINT client) const = 0;
+    // The status line's caption as it is painted.
+    virtual const std::string& statusCaption() const = 0;
+    // Clicks the control once the window reads its messages again: the
+    // reader does not wait for a handler that may open a message box.
+    // False when the click cannot be queued.
+    virtual bool postClick(layout::ControlId id) = 0;
 
-// Posted to the main window by a reader's default action on a picture or
-// label: wParam is the control's layout::ControlId.
-constexpr UINT kAccessibleClickMessage = WM_APP + 2;
+protected:
+    ~AccessibleFormSite() = default;
+};
 
 // The child id a control has among the window's accessible children.
 long formChildId(layout::ControlId id);
 
 class AccessibleForm final : public AccessibleModel {
 public:
-    explicit AccessibleForm(const MainWindow& window) : window_(window) {}
+    explicit AccessibleForm(AccessibleFormSite& site) : site_(site) {}
 
     long childCount() const override;
     HWND childWindow(long child) const override;
@@ -44,7 +61,7 @@ public:
 private:
     std::optional<long> childOfWindow(HWND window) const;
 
-    const MainWindow& window_;
+    AccessibleFormSite& site_;
 };
 
 }  // namespace speedrail::win32

@@ -7,9 +7,9 @@
 
 #include <windows.h>
 
-#include "form/layout.h"
-#include "app/win32/accessible_model.h"
+#include "app/win32/accessibility/accessible_model.h"
 #include "app/win32/service_list_box.h"
+#include "form/layout.h"
 
 namespace speedrail::win32 {
 

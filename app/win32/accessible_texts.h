@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "form/layout.h"
 #include "base/blanks.h"
+#include "form/layout.h"
 
 namespace speedrail::win32::accessible_text {
 

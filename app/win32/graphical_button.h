@@ -5,10 +5,15 @@
 
 #include <windows.h>
 
-#include "form/layout.h"
 #include "app/win32/pictures.h"
+#include "form/layout.h"
 
 namespace speedrail::win32 {
+
+// Whether the control is one of these: a command button with a picture.
+inline bool isGraphicalButton(const layout::Control& control) {
+    return control.kind == layout::ControlKind::CommandButton && control.picture != nullptr;
+}
 
 void drawGraphicalButton(const DRAWITEMSTRUCT& item, const layout::Control& control,
                          const Picture* picture, HFONT font, int dpi);

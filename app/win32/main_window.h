@@ -12,13 +12,14 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "form/layout.h"
-#include "app/win32/accessible_window.h"
+#include "app/win32/accessible_form.h"
+#include "app/win32/accessibility/accessible_window.h"
 #include "app/win32/fonts.h"
 #include "app/win32/form_painter.h"
 #include "app/win32/pictures.h"
 #include "app/win32/service_list_box.h"
 #include "app/win32/tool_tips.h"
+#include "form/layout.h"
 #include "form/window_ops.h"
 #include "platform/platform_ops.h"
 #include "platform/win32/unique_handle.h"
@@ -33,7 +34,7 @@ struct MainWindowOptions {
     bool endProgramOnClose = false;
 };
 
-class MainWindow final : public WindowOps {
+class MainWindow final : public WindowOps, private AccessibleFormSite {
 public:
     // Creates the window hidden, with every control in its opening state,
     // and its Form1 acting on this window and on `platform`.
@@ -62,65 +63,59 @@ public:
     void listChanged(Repaint when) override;
     void entryChanged(std::int16_t index) override;
 
-    // What tests read back.
-    int dpi() const { return look_.dpi; }
-    // The control's own window; nullptr for the windowless ones.
-    HWND controlWindow(layout::ControlId id) const;
-    // Where the control lies, in client pixels at the window's DPI.
-    layout::PixelRect controlRect(layout::ControlId id) const;
-    // Label4's caption as it is painted.
-    const std::string& status() const { return form_.state().status; }
-    Pointer pointer() const { return pointer_; }
-    bool boxEnabled(Box box) const;
-    const ServiceList& list() const { return form_.state().list; }
-    // The tick box of list entry `index`, in the list's client pixels.
-    RECT listTickRect(std::int16_t index) const { return list_.tickRect(index); }
-    // The windowless control a click at `client` (pixels) reaches.
-    std::optional<layout::ControlId> controlAt(POINT client) const;
-    // The pointer shown over the point (client pixels) in the current state.
-    HCURSOR cursorAt(POINT client) const;
-    HCURSOR busyCursor() const { return busyCursor_.get(); }
-    HCURSOR handCursor() const { return handCursor_.get(); }
-    // The control's tool tip as the tool-tip control holds it.
-    std::optional<std::string> toolTipText(layout::ControlId id) const;
-    // Whether the picture of the control was found and decoded.
-    bool hasPicture(layout::ControlId id) const;
-
 private:
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // AccessibleFormSite: what the form's accessible object reads.
+    HWND formWindow() const override { return hwnd_; }
+    HWND controlWindow(layout::ControlId id) const override;
+    RECT controlRect(layout::ControlId id) const override;
+    // The windowless control a click at `client` (pixels) reaches.
+    std::optional<layout::ControlId> controlAt(POINT client) const override;
+    const std::string& statusCaption() const override { return form_.state().status; }
+    bool postClick(layout::ControlId id) override;
 
-    // Message handlers.
+    static std::size_t indexOf(layout::ControlId id) { return static_cast<std::size_t>(id); }
+
+    // Creation and layout (main_window_creation.cpp).
     bool onCreate();
+    void loadPictures();
+    void buildFonts();
+    void applyFonts();
+    void createChildren();
+    void createAccessibility();
+    void createToolTips();
+    void placeChildren();
+    void fitClientArea(int x, int y, bool move);
+    void onDpiChanged(int dpi, const RECT& suggested);
+
+    // Painting (main_window_painting.cpp).
     void onPaint();
-    void onCommand(int controlId, int notification);
-    LRESULT onGetDefaultId() const;
     LRESULT onControlColour(UINT message, HDC dc, HWND control);
     void onDrawItem(const DRAWITEMSTRUCT& item);
     void onMeasureItem(MEASUREITEMSTRUCT& item) const;
+
+    // The window procedure and input (main_window_procedure.cpp).
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void onCommand(int windowId, int notification);
+    LRESULT onGetDefaultId() const;
     void onButtonDown(POINT client);
     void onButtonUp(POINT client);
+    HCURSOR cursorFor(layout::PointerStyle style) const;
+    layout::PointerStyle pointerAt(HWND target, POINT client) const;
+    // The pointer shown over the point (client pixels) in the current state.
+    HCURSOR cursorAt(POINT client) const;
     bool onSetCursor(HWND target, int hitTest);
-    void onDpiChanged(int dpi, const RECT& suggested);
+    void showPointerNow();
     bool onActivate(bool active, bool minimized);
     void onSetFocus();
     void onDestroy();
     LRESULT onNcDestroy(WPARAM wParam, LPARAM lParam);
 
-    void createChildren();
-    void createAccessibility();
-    void createToolTips();
-    void loadPictures();
-    void buildFonts();
-    void applyFonts();
-    void placeChildren();
-    void fitClientArea(int x, int y, bool move);
-    HCURSOR cursorFor(layout::PointerStyle style) const;
-    layout::PointerStyle pointerAt(HWND target, POINT client) const;
-    void showPointerNow();
+    // Looking controls up (main_window.cpp).
     HWND boxWindow(Box box) const;
+    // Whether the check box `box` is ticked in the form's state.
+    bool ticked(layout::ControlId box) const;
     std::optional<layout::ControlId> controlOfWindow(HWND window) const;
-    RECT rectOf(layout::ControlId id) const;
 
     MainWindowOptions options_;
     Form1 form_;

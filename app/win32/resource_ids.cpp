@@ -5,7 +5,6 @@
 #include <array>
 #include <cstring>
 
-// After <windows.h>: the program's IDC_HAND replaces the system's name.
 #include "res/resource.h"
 
 namespace speedrail::win32 {

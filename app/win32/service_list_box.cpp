@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/win32/colour.h"
-#include "app/win32/common_controls.h"
+#include "platform/win32/common_controls.h"
 #include "app/win32/dpi.h"
 #include "app/win32/gdi_scope.h"
 #include "app/win32/tick_box.h"
@@ -94,8 +94,6 @@ RECT ServiceListBox::tickIn(const RECT& row) const {
     const int top = row.top + (row.bottom - row.top - size) / 2;
     return RECT{left, top, left + size, top + size};
 }
-
-RECT ServiceListBox::tickRect(std::int16_t index) const { return tickIn(rowRect(index)); }
 
 RECT ServiceListBox::rowRect(std::int16_t index) const {
     RECT row{};

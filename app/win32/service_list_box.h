@@ -48,9 +48,6 @@ public:
     int itemHeight() const { return itemHeight_; }
     void draw(const DRAWITEMSTRUCT& item) const;
 
-    // Where the tick box of row `index` is, in the list's client
-    // coordinates (while the row is scrolled into view).
-    RECT tickRect(std::int16_t index) const;
     // The whole row of entry `index`, in the list's client coordinates.
     RECT rowRect(std::int16_t index) const;
     // Whether any of the entry's row is scrolled into view.

@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <array>
-
 #include "platform/win32/wide_text.h"
 
 namespace speedrail::win32 {
@@ -47,20 +45,6 @@ void ToolTips::moveAreaTool(UINT_PTR id, const RECT& area) {
     TTTOOLINFOW info = tool(0, id);
     info.rect = area;
     ::SendMessageW(tips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
-}
-
-std::optional<std::string> ToolTips::windowToolText(HWND control) const {
-    return text(tool(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(control)));
-}
-
-std::optional<std::string> ToolTips::areaToolText(UINT_PTR id) const { return text(tool(0, id)); }
-
-std::optional<std::string> ToolTips::text(TTTOOLINFOW info) const {
-    if (!::SendMessageW(tips_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info))) return {};
-    std::array<wchar_t, 512> buffer{};
-    info.lpszText = buffer.data();
-    ::SendMessageW(tips_, TTM_GETTEXTW, buffer.size(), reinterpret_cast<LPARAM>(&info));
-    return toUtf8(buffer.data());
 }
 
 }  // namespace speedrail::win32

@@ -7,7 +7,6 @@
 // commctrl.h builds on the types windows.h declares.
 #include <commctrl.h>
 
-#include <optional>
 #include <string>
 
 namespace speedrail::win32 {
@@ -20,20 +19,14 @@ public:
 
     // The control is owned by `owner` and goes when it goes.
     bool create(HWND owner);
-    HWND hwnd() const { return tips_; }
 
     void addWindowTool(HWND control, const std::string& text);
     // Rectangle tools: the first added wins where rectangles overlap.
     void addAreaTool(UINT_PTR id, const RECT& area, const std::string& text);
     void moveAreaTool(UINT_PTR id, const RECT& area);
 
-    // The text the tool shows; nothing for an unknown tool.
-    std::optional<std::string> windowToolText(HWND control) const;
-    std::optional<std::string> areaToolText(UINT_PTR id) const;
-
 private:
     TTTOOLINFOW tool(UINT flags, UINT_PTR id) const;
-    std::optional<std::string> text(TTTOOLINFOW info) const;
 
     HWND owner_ = nullptr;
     HWND tips_ = nullptr;

@@ -1,7 +1,8 @@
 // How long the real window takes to take a full scan: a listing of 32,767
 // entries read into the form's list, each ticked, then the list drawn at
-// once (the listing tool and the waits are the recording platform's). Then what a screen reader waits for on the full list: its child
-// count, and the name and state of the last entry. Prints the times.
+// once (the listing tool and the waits are the recording platform's). Then what a screen reader
+// waits for on the full list: its child count, and the name and state of the last entry. Prints the
+// times.
 #include <windows.h>
 // oleacc.h builds on the types windows.h declares.
 #include <oleacc.h>
@@ -12,8 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "form/service_list.h"
+#include "app/win32/control_window_ids.h"
 #include "app/win32/main_window.h"
+#include "form/service_list.h"
 #include "platform/win32/com_apartment.h"
 #include "platform/win32/unique_handle.h"
 #include "tests/support/recording_platform.h"
@@ -97,6 +99,7 @@ int main() {
     std::printf("list fill, %d entries + repaint: median %.1f ms, best %.1f ms, worst %.1f ms\n",
                 speedrail::ServiceList::kMaxEntries, times[times.size() / 2], times.front(),
                 times.back());
-    readAsAScreenReader(window.controlWindow(speedrail::layout::ControlId::List1));
+    readAsAScreenReader(::GetDlgItem(
+        window.hwnd(), speedrail::win32::controlWindowId(speedrail::layout::ControlId::List1)));
     return 0;
 }

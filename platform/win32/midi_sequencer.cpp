@@ -27,17 +27,11 @@ void MidiSequencer::close() {
     open_ = false;
 }
 
-bool MidiSequencer::playing() const {
-    std::wstring mode;
-    return open_ && send(L"status " + alias_ + L" mode", &mode) && mode == L"playing";
-}
-
-bool MidiSequencer::send(const std::wstring& command, std::wstring* answer) const {
+bool MidiSequencer::send(const std::wstring& command) const {
     if (!sendString_) return false;
-    std::array<wchar_t, 128> buffer{};
+    std::array<wchar_t, 128> answer{};  // what the command returns, unread
     const MCIERROR error =
-        sendString_(command.c_str(), buffer.data(), static_cast<UINT>(buffer.size()), nullptr);
-    if (answer) *answer = buffer.data();
+        sendString_(command.c_str(), answer.data(), static_cast<UINT>(answer.size()), nullptr);
     return error == 0;
 }
 

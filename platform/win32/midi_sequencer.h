@@ -21,11 +21,9 @@ public:
     bool play(const std::wstring& path);
     // Stops and closes the current file, if any.
     void close();
-    // Whether the sequencer reports that it is playing.
-    bool playing() const;
 
 private:
-    bool send(const std::wstring& command, std::wstring* answer = nullptr) const;
+    bool send(const std::wstring& command) const;
 
     using SendStringFunction = DWORD(WINAPI*)(const wchar_t*, wchar_t*, UINT, HWND);
 

@@ -30,8 +30,6 @@ class SystemLibrary {
 public:
     explicit SystemLibrary(const wchar_t* name);
 
-    explicit operator bool() const { return static_cast<bool>(module_); }
-
     // The exported function `name` as a `Function` pointer; null when the
     // DLL or the function is missing.
     template <typename Function>

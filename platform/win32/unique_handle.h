@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+// oleauto.h and winsvc.h build on the types windows.h declares.
 #include <oleauto.h>
 #include <winsvc.h>
 
@@ -81,13 +82,6 @@ struct CursorTraits {  // cursors loaded from the program's resources
     static void close(HCURSOR h) { ::DestroyCursor(h); }
 };
 using UniqueCursor = UniqueHandle<HCURSOR, CursorTraits>;
-
-struct IconTraits {
-    static HICON invalid() { return nullptr; }
-    static bool valid(HICON h) { return h != nullptr; }
-    static void close(HICON h) { ::DestroyIcon(h); }
-};
-using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 
 template <typename Interface>
 struct ComTraits {

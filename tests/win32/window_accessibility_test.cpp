@@ -123,7 +123,7 @@ protected:
 
 TEST_F(WindowAccessibilityTest, BoxesReadAsCheckBoxesWithTheirTicks) {
     open(96, /*show=*/true);
-    const Accessible box = Accessible::ofWindow(window->controlWindow(ControlId::Check4));
+    const Accessible box = Accessible::ofWindow(child(ControlId::Check4));
     EXPECT_EQ(box.role(), ROLE_SYSTEM_CHECKBUTTON);
     EXPECT_EQ(box.name(), "Mantener funcionando servicios básicos de IMPRESIÓN");
     EXPECT_EQ(box.state() & (STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_CHECKED),
@@ -131,7 +131,7 @@ TEST_F(WindowAccessibilityTest, BoxesReadAsCheckBoxesWithTheirTicks) {
     EXPECT_EQ(box.doDefaultAction(), DISP_E_MEMBERNOTFOUND);  // disabled until a scan
 
     scan("Name\r\nSpooler\r\nThemes\r\n");
-    click(window->controlWindow(ControlId::Check4), POINT{5, 5});
+    click(child(ControlId::Check4), POINT{5, 5});
     EXPECT_EQ(
         box.state() & (STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_CHECKED | STATE_SYSTEM_FOCUSABLE),
         STATE_SYSTEM_CHECKED | STATE_SYSTEM_FOCUSABLE);
@@ -143,7 +143,7 @@ TEST_F(WindowAccessibilityTest, BoxesReadAsCheckBoxesWithTheirTicks) {
     EXPECT_FALSE(window->form().state().keepPrinting());
     EXPECT_EQ(box.state() & STATE_SYSTEM_CHECKED, 0);
 
-    const Accessible button = Accessible::ofWindow(window->controlWindow(ControlId::Command4));
+    const Accessible button = Accessible::ofWindow(child(ControlId::Command4));
     EXPECT_EQ(button.role(), ROLE_SYSTEM_PUSHBUTTON);
     EXPECT_EQ(button.name(), "2º Detener ...");
 }
@@ -151,7 +151,7 @@ TEST_F(WindowAccessibilityTest, BoxesReadAsCheckBoxesWithTheirTicks) {
 TEST_F(WindowAccessibilityTest, ListEntriesAreNamedTickedAndToggledByTheirDefaultAction) {
     open(96, /*show=*/true);
     scan("Name      \r\nAudioSrv  \r\nSpooler   \r\nThemes    \r\n");
-    const HWND listWindow = window->controlWindow(ControlId::List1);
+    const HWND listWindow = child(ControlId::List1);
     const Accessible list = Accessible::ofWindow(listWindow);
     EXPECT_EQ(list.role(), ROLE_SYSTEM_LIST);
     ASSERT_EQ(list.childCount(), 3);
@@ -167,7 +167,7 @@ TEST_F(WindowAccessibilityTest, ListEntriesAreNamedTickedAndToggledByTheirDefaul
     EXPECT_EQ(list.state(3) & (STATE_SYSTEM_FOCUSED | STATE_SYSTEM_SELECTED), 0);
 
     EXPECT_EQ(list.doDefaultAction(2), S_OK);
-    EXPECT_FALSE(window->list().selected(1));
+    EXPECT_FALSE(entries().selected(1));
     EXPECT_EQ(list.state(2) & STATE_SYSTEM_CHECKED, 0);
     window->form().Click(ControlId::Command5);  // the resume run writes the status line
     window->processPendingEvents();
@@ -177,7 +177,7 @@ TEST_F(WindowAccessibilityTest, ListEntriesAreNamedTickedAndToggledByTheirDefaul
     const Accessible form = Accessible::ofWindow(window->hwnd());
     long status = 0;
     for (long child = 1; child <= form.childCount(); ++child) {
-        if (form.name(child) == window->status()) status = child;
+        if (form.name(child) == window->form().state().status) status = child;
     }
     ASSERT_NE(status, 0) << "no child reads the status line";
     EXPECT_EQ(form.role(status), ROLE_SYSTEM_STATICTEXT);

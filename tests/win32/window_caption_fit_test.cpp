@@ -29,13 +29,12 @@ constexpr ControlId kCaptioned[] = {
 // The width the caption is drawn in: a box's caption right of its tick box,
 // a button's inside its focus outline and raised edge, a label's across
 // its whole rectangle.
-int roomFor(const MainWindow& window, ControlId id) {
-    const HWND child = window.controlWindow(id);
-    if (!child) return window.controlRect(id).width();
+int roomFor(HWND child, ControlId id, int dpi) {
+    if (!child) return layout::toPixels(layout::control(id).rect, dpi).width();
     RECT face{};
     ::GetClientRect(child, &face);
     if (layout::control(id).kind == layout::ControlKind::CheckBox) {
-        const RECT caption = checkBoxCaptionArea(face, window.dpi());
+        const RECT caption = checkBoxCaptionArea(face, dpi);
         return caption.right - caption.left;
     }
     return face.right - face.left - 2 * (1 + ::GetSystemMetrics(SM_CXEDGE));
@@ -50,11 +49,11 @@ TEST_P(WindowCaptionFitTest, EveryCaptionFitsInTheFaceTheWindowChose) {
     FontFaces faces;  // the labels' fonts, made as the window makes them
     for (const ControlId id : kCaptioned) {
         const layout::Control& control = layout::control(id);
-        const HWND child = window->controlWindow(id);
+        const HWND own = child(id);
         UniqueFont labelFont;
-        if (!child) labelFont = createFont(control.font, faces, dpi);
-        const auto font = child ? reinterpret_cast<HFONT>(::SendMessageW(child, WM_GETFONT, 0, 0))
-                                : labelFont.get();
+        if (!own) labelFont = createFont(control.font, faces, dpi);
+        const auto font =
+            own ? reinterpret_cast<HFONT>(::SendMessageW(own, WM_GETFONT, 0, 0)) : labelFont.get();
         ASSERT_NE(font, nullptr) << control.name;
         const SelectedObject selected(screen.get(), font);
         wchar_t face[LF_FACESIZE]{};  // the face the font mapper really chose
@@ -63,7 +62,7 @@ TEST_P(WindowCaptionFitTest, EveryCaptionFitsInTheFaceTheWindowChose) {
         SIZE size{};
         ASSERT_TRUE(::GetTextExtentPoint32W(screen.get(), caption.c_str(),
                                             static_cast<int>(caption.size()), &size));
-        const int room = roomFor(*window, id);
+        const int room = roomFor(own, id, dpi);
         EXPECT_LE(size.cx, room) << control.name << " \"" << control.caption << "\" in "
                                  << toUtf8(face) << " at " << dpi << " dpi: " << size.cx - room
                                  << " px wider than its " << room << " px";

@@ -2,6 +2,7 @@
 // client area and the controls scale, fonts keep their point sizes.
 #include <windows.h>
 
+#include "app/win32/control_window_ids.h"
 #include "window_fixture.h"
 
 namespace speedrail::win32::testing {
@@ -25,16 +26,17 @@ const DpiCase kAt120{120, {473, 491}, {11, 98, 155, 154}, {10, 335, 463, 458}, {
 const DpiCase kAt144{144, {567, 590}, {14, 117, 186, 185}, {12, 402, 555, 549}, {20, 332, 548, 362},
                      -18};
 
-void expectLayout(const MainWindow& window, const DpiCase& c) {
-    EXPECT_EQ(window.dpi(), c.dpi);
+// The window laid out at the case's DPI: its client area, its child
+// windows, the list's font, and the tool tips of its windowless controls.
+void expectLayout(HWND window, const DpiCase& c) {
     RECT client{};
-    ::GetClientRect(window.hwnd(), &client);
+    ::GetClientRect(window, &client);
     EXPECT_EQ(client.right, c.client.cx) << c.dpi;
     EXPECT_EQ(client.bottom, c.client.cy) << c.dpi;
     const auto expectRect = [&](ControlId id, const RECT& expected) {
         RECT r{};
-        ::GetWindowRect(window.controlWindow(id), &r);
-        ::MapWindowPoints(nullptr, window.hwnd(), reinterpret_cast<POINT*>(&r), 2);
+        ::GetWindowRect(::GetDlgItem(window, controlWindowId(id)), &r);
+        ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
         EXPECT_TRUE(::EqualRect(&r, &expected))
             << layout::control(id).name << " at " << c.dpi << ": " << r.left << "," << r.top << ","
             << r.right << "," << r.bottom;
@@ -43,10 +45,17 @@ void expectLayout(const MainWindow& window, const DpiCase& c) {
     expectRect(ControlId::List1, c.list1);
     expectRect(ControlId::Check5, c.check5);
     const auto font = reinterpret_cast<HFONT>(
-        ::SendMessageW(window.controlWindow(ControlId::List1), WM_GETFONT, 0, 0));
+        ::SendMessageW(::GetDlgItem(window, controlWindowId(ControlId::List1)), WM_GETFONT, 0, 0));
     LOGFONTW logFont{};
     ASSERT_TRUE(::GetObjectW(font, sizeof(logFont), &logFont));
     EXPECT_EQ(logFont.lfHeight, c.listFontHeight) << c.dpi;
+    const layout::PixelRect help = layout::toPixels(layout::control(ControlId::Image5).rect, c.dpi);
+    const RECT helpArea{help.left, help.top, help.right, help.bottom};
+    int helpTips = 0;
+    for (const ToolTip& tip : toolTipsOf(window)) {
+        if (!tip.control && ::EqualRect(&tip.area, &helpArea)) ++helpTips;
+    }
+    EXPECT_EQ(helpTips, 1) << "the help picture's tip at " << c.dpi;
 }
 
 class WindowDpiTest : public WindowTest, public ::testing::WithParamInterface<DpiCase> {};
@@ -54,10 +63,9 @@ class WindowDpiTest : public WindowTest, public ::testing::WithParamInterface<Dp
 TEST_P(WindowDpiTest, ClientAreaControlsAndFontsScale) {
     const DpiCase& c = GetParam();
     open(c.dpi);
-    expectLayout(*window, c);
+    expectLayout(window->hwnd(), c);
     // Rows grow with the font, so the tick boxes stay clickable.
-    const auto rowHeight =
-        ::SendMessageW(window->controlWindow(ControlId::List1), LB_GETITEMHEIGHT, 0, 0);
+    const auto rowHeight = ::SendMessageW(child(ControlId::List1), LB_GETITEMHEIGHT, 0, 0);
     EXPECT_GE(rowHeight, -c.listFontHeight);
     // The logo text still reaches Image6 alone.
     clickForm(centreOf(ControlId::Label1));
@@ -82,7 +90,7 @@ TEST_F(WindowTest, DpiChangeRelaysTheWindowOut) {
         ::GetWindowRect(window->hwnd(), &placed);
         EXPECT_EQ(placed.left, suggested.left);
         EXPECT_EQ(placed.top, suggested.top);
-        expectLayout(*window, *next);
+        expectLayout(window->hwnd(), *next);
     }
 }
 

@@ -1,14 +1,105 @@
 #include "window_fixture.h"
 
+#include <commctrl.h>
+
 #include <array>
 
-namespace speedrail::win32::testing {
+#include "app/win32/control_window_ids.h"
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/wide_text.h"
+#include "res/resource.h"
 
-void WindowTest::TearDown() { window.reset(); }
+namespace speedrail::win32::testing {
+namespace {
+
+// Where the list draws an entry's tick box: 3 px in from the row's left
+// edge and 13 px wide, at 96 dpi.
+constexpr int kTickCentre = 3 + 13 / 2;
+constexpr int kTextStart = 3 + 13 + 2 * 3;
+
+// The search for the tool-tip control among the thread's windows.
+struct ToolTipSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK findToolTipControl(HWND candidate, LPARAM data) {
+    auto& search = *reinterpret_cast<ToolTipSearch*>(data);
+    std::array<wchar_t, 64> name{};
+    ::GetClassNameW(candidate, name.data(), static_cast<int>(name.size()));
+    if (::GetWindow(candidate, GW_OWNER) == search.owner &&
+        std::wstring(name.data()) == TOOLTIPS_CLASSW) {
+        search.found = candidate;
+    }
+    return search.found ? FALSE : TRUE;
+}
+
+// Whether the pointer shows the same image as the program's pointer
+// `resourceId`: the tests carry the program's resources.
+bool showsProgramPointer(HCURSOR pointer, int resourceId) {
+    const UniqueCursor own(
+        static_cast<HCURSOR>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
+                                          IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE)));
+    ICONINFO shown{}, expected{};
+    if (!pointer || !own || !::GetIconInfo(pointer, &shown)) return false;
+    const UniqueBitmap shownMask(shown.hbmMask), shownColour(shown.hbmColor);
+    if (!::GetIconInfo(own.get(), &expected)) return false;
+    const UniqueBitmap expectedMask(expected.hbmMask), expectedColour(expected.hbmColor);
+    const auto bits = [](HBITMAP bitmap) {
+        BITMAP info{};
+        if (!bitmap || !::GetObjectW(bitmap, sizeof(info), &info)) return std::vector<BYTE>{};
+        std::vector<BYTE> bytes(static_cast<std::size_t>(info.bmWidthBytes) * info.bmHeight);
+        ::GetBitmapBits(bitmap, static_cast<LONG>(bytes.size()), bytes.data());
+        return bytes;
+    };
+    return shown.xHotspot == expected.xHotspot && shown.yHotspot == expected.yHotspot &&
+           bits(shown.hbmMask) == bits(expected.hbmMask) &&
+           bits(shown.hbmColor) == bits(expected.hbmColor);
+}
+
+}  // namespace
+
+std::vector<ToolTip> toolTipsOf(HWND window) {
+    ToolTipSearch search{window, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), findToolTipControl,
+                        reinterpret_cast<LPARAM>(&search));
+    const HWND tips = search.found;
+    std::vector<ToolTip> result;
+    const auto count = static_cast<int>(::SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0));
+    for (int i = 0; tips && i < count; ++i) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        if (!::SendMessageW(tips, TTM_ENUMTOOLSW, static_cast<WPARAM>(i),
+                            reinterpret_cast<LPARAM>(&tool))) {
+            continue;
+        }
+        std::array<wchar_t, 512> text{};
+        tool.lpszText = text.data();
+        ::SendMessageW(tips, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+        const HWND control =
+            (tool.uFlags & TTF_IDISHWND) ? reinterpret_cast<HWND>(tool.uId) : nullptr;
+        result.push_back(ToolTip{control, tool.rect, toUtf8(text.data())});
+    }
+    return result;
+}
+
+std::string pointerName(HCURSOR pointer) {
+    if (pointer == ::LoadCursorW(nullptr, IDC_ARROW)) return "arrow";
+    if (pointer == ::LoadCursorW(nullptr, IDC_HELP)) return "help";
+    if (showsProgramPointer(pointer, IDC_HAND_POINTER)) return "hand";
+    if (showsProgramPointer(pointer, IDC_BUSY)) return "busy";
+    return "other";
+}
+
+void WindowTest::TearDown() {
+    window.reset();
+    if (mouseBefore_) ::SetCursorPos(mouseBefore_->x, mouseBefore_->y);
+}
 
 MainWindow& WindowTest::open(int dpi, bool show) {
     MainWindowOptions options;
     options.dpi = dpi;
+    dpi_ = dpi;
     window = std::make_unique<MainWindow>(platform, options);
     if (show) {
         window->show(SW_SHOWNORMAL);
@@ -17,20 +108,24 @@ MainWindow& WindowTest::open(int dpi, bool show) {
     return *window;
 }
 
-void WindowTest::scan(const std::vector<std::string>& entries) {
-    std::string listing = "Name\r\n";
-    for (const auto& entry : entries) listing += entry + "\r\n";
-    platform.files["srv.tmp"] = listing;
-    window->form().Click(layout::ControlId::Command1);
-    window->processPendingEvents();
-    platform.calls.clear();
+HWND WindowTest::child(layout::ControlId id) const {
+    return ::GetDlgItem(window->hwnd(), controlWindowId(id));
 }
 
-std::vector<bool> WindowTest::ticks() const {
-    const ServiceList& list = window->form().state().list;
-    std::vector<bool> result;
-    for (std::int16_t i = 0; i < list.count(); ++i) result.push_back(list.selected(i));
-    return result;
+layout::PixelRect WindowTest::pixelRect(layout::ControlId id) const {
+    return layout::toPixels(layout::control(id).rect, dpi_);
+}
+
+POINT WindowTest::centreOf(layout::ControlId id) const {
+    const layout::PixelRect r = pixelRect(id);
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+RECT WindowTest::childRect(layout::ControlId id) const {
+    RECT rect{};
+    ::GetWindowRect(child(id), &rect);
+    ::MapWindowPoints(nullptr, window->hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 void WindowTest::click(HWND target, POINT client) {
@@ -61,16 +156,57 @@ void WindowTest::pressKey(WORD key) {
     window->processPendingEvents();
 }
 
-POINT WindowTest::centreOf(layout::ControlId id) const {
-    const layout::PixelRect r = window->controlRect(id);
-    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+HCURSOR WindowTest::pointerOverChild(layout::ControlId id) const {
+    ::SendMessageW(window->hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(child(id)),
+                   MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return ::GetCursor();
 }
 
-RECT WindowTest::childRect(layout::ControlId id) const {
-    RECT rect{};
-    ::GetWindowRect(window->controlWindow(id), &rect);
-    ::MapWindowPoints(nullptr, window->hwnd(), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
+HCURSOR WindowTest::pointerOver(POINT client) {
+    if (!mouseBefore_) {
+        POINT mouse{};
+        ::GetCursorPos(&mouse);
+        mouseBefore_ = mouse;
+    }
+    POINT screen = client;
+    ::ClientToScreen(window->hwnd(), &screen);
+    EXPECT_TRUE(::SetCursorPos(screen.x, screen.y));
+    const HWND under = ::WindowFromPoint(screen);
+    ::SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
+                   MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return ::GetCursor();
+}
+
+void WindowTest::scan(const std::vector<std::string>& entries) {
+    std::string listing = "Name\r\n";
+    for (const auto& entry : entries) listing += entry + "\r\n";
+    platform.files["srv.tmp"] = listing;
+    window->form().Click(layout::ControlId::Command1);
+    window->processPendingEvents();
+    platform.calls.clear();
+}
+
+std::vector<bool> WindowTest::ticks() const {
+    std::vector<bool> result;
+    for (std::int16_t i = 0; i < entries().count(); ++i) result.push_back(entries().selected(i));
+    return result;
+}
+
+RECT WindowTest::listRow(std::int16_t index) const {
+    RECT row{};
+    ::SendMessageW(child(layout::ControlId::List1), LB_GETITEMRECT, static_cast<WPARAM>(index),
+                   reinterpret_cast<LPARAM>(&row));
+    return row;
+}
+
+POINT WindowTest::onTick(std::int16_t index) const {
+    const RECT row = listRow(index);
+    return POINT{row.left + kTickCentre, (row.top + row.bottom) / 2};
+}
+
+POINT WindowTest::onText(std::int16_t index) const {
+    const RECT row = listRow(index);
+    return POINT{row.left + kTextStart + 30, (row.top + row.bottom) / 2};
 }
 
 }  // namespace speedrail::win32::testing

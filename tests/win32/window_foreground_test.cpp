@@ -2,12 +2,12 @@
 // window is in front again with the keyboard focus where it was, so that
 // the next key reaches it: after a scan, and after a stop run started by
 // Enter.
+#include <gtest/gtest.h>
 #include <windows.h>
 
-#include <gtest/gtest.h>
-
-#include "form/layout.h"
+#include "app/win32/control_window_ids.h"
 #include "app/win32/main_window.h"
+#include "form/layout.h"
 #include "platform/win32/win32_platform.h"
 #include "tests/win32/platform_test_folder.h"
 
@@ -33,12 +33,14 @@ TEST_F(WindowForeground, ScanAndStopRunEndWithTheWindowInFrontAndTheKeyFocusBack
     ::SetForegroundWindow(window.hwnd());
     // A listing script of the user's, started as its own console, names a
     // service that does not exist: sc and net start, fail and end.
-    createFile("srv.cmd", "@echo Name> srv.tmp\r\n@echo SpeeDRaiLServicioInexistente>> srv.tmp\r\n");
+    createFile("srv.cmd",
+               "@echo Name> srv.tmp\r\n@echo SpeeDRaiLServicioInexistente>> srv.tmp\r\n");
     window.form().Click(layout::ControlId::Command1);
     window.processPendingEvents();
     ASSERT_EQ(window.form().state().list.count(), 1);
     EXPECT_EQ(::GetForegroundWindow(), window.hwnd()) << "after the scan";
-    const HWND stopButton = window.controlWindow(layout::ControlId::Command4);
+    const HWND stopButton =
+        ::GetDlgItem(window.hwnd(), controlWindowId(layout::ControlId::Command4));
     ::SetFocus(stopButton);
 
     const UINT scanCode = ::MapVirtualKeyW(VK_RETURN, MAPVK_VK_TO_VSC);

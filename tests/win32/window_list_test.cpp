@@ -17,21 +17,18 @@ protected:
     // The names, scanned; unticked by hand unless `ticked`.
     void fill(const std::vector<std::string>& names, bool ticked) {
         scan(names);
-        for (std::int16_t i = 0; !ticked && i < window->list().count(); ++i) {
+        for (std::int16_t i = 0; !ticked && i < entries().count(); ++i) {
             window->form().ToggleEntry(i);
         }
     }
-    HWND list() const { return window->controlWindow(ControlId::List1); }
-    void clickTick(std::int16_t index) {
-        const RECT tick = window->listTickRect(index);
-        click(list(), POINT{(tick.left + tick.right) / 2, (tick.top + tick.bottom) / 2});
-    }
+    HWND list() const { return child(ControlId::List1); }
+    void clickTick(std::int16_t index) { click(list(), onTick(index)); }
 };
 
 TEST_F(WindowListTest, ClickOnATickTogglesThatEntryAlone) {
     open();
     fill({"AudioSrv", "Dhcp", "Spooler  ", "WSearch"}, true);
-    const std::string statusBefore = window->status();
+    const std::string statusBefore = window->form().state().status;
 
     clickTick(2);
     EXPECT_EQ(ticks(), (std::vector<bool>{true, true, false, true}));
@@ -41,9 +38,10 @@ TEST_F(WindowListTest, ClickOnATickTogglesThatEntryAlone) {
 
     // Nothing else moves: no handler ran, no box changed.
     EXPECT_TRUE(platform.calls.empty());
-    for (int b = 0; b < kBoxCount; ++b) EXPECT_EQ(window->form().state().box(static_cast<Box>(b)), 0);
-    EXPECT_EQ(window->status(), statusBefore);
-    EXPECT_EQ(window->list().text(2), "Spooler  ");
+    for (int b = 0; b < kBoxCount; ++b)
+        EXPECT_EQ(window->form().state().box(static_cast<Box>(b)), 0);
+    EXPECT_EQ(window->form().state().status, statusBefore);
+    EXPECT_EQ(entries().text(2), "Spooler  ");
 }
 
 // As in a check-box list, a click on an entry's text toggles it like a
@@ -51,8 +49,7 @@ TEST_F(WindowListTest, ClickOnATickTogglesThatEntryAlone) {
 TEST_F(WindowListTest, ClickOnAnEntrysTextTicksItAndMovesTheCaret) {
     open(96, /*show=*/true);
     fill({"AudioSrv", "Dhcp", "Spooler"}, false);
-    const RECT tick = window->listTickRect(1);
-    click(list(), POINT{tick.right + 40, (tick.top + tick.bottom) / 2});
+    click(list(), onText(1));
     EXPECT_EQ(ticks(), (std::vector<bool>{false, true, false}));
     EXPECT_EQ(::SendMessageW(list(), LB_GETCARETINDEX, 0, 0), 1);
     EXPECT_EQ(::GetFocus(), list());
@@ -68,8 +65,8 @@ TEST_F(WindowListTest, ClickOnAnEntrysTextTicksItAndMovesTheCaret) {
     EXPECT_EQ(ticks(), (std::vector<bool>{false, false, false}));
 
     // Below the last entry a click changes nothing.
-    const RECT last = window->listTickRect(2);
-    click(list(), POINT{last.right + 40, last.bottom + 2 * (last.bottom - last.top)});
+    const RECT last = listRow(2);
+    click(list(), POINT{onText(2).x, last.bottom + (last.bottom - last.top)});
     EXPECT_EQ(ticks(), (std::vector<bool>{false, false, false}));
     EXPECT_TRUE(platform.calls.empty());
 }
@@ -79,9 +76,9 @@ TEST_F(WindowListTest, KeepsEntriesInTheOrderAddedAndEmptiesOnARescan) {
     fill({"b", "a", "", "c  ", "a"}, false);
     EXPECT_EQ(::SendMessageW(list(), LB_GETCOUNT, 0, 0), 5);
     const std::vector<std::string> expected{"b", "a", "", "c  ", "a"};
-    for (std::int16_t i = 0; i < 5; ++i) EXPECT_EQ(window->list().text(i), expected[i]);
+    for (std::int16_t i = 0; i < 5; ++i) EXPECT_EQ(entries().text(i), expected[i]);
     scan({});
-    EXPECT_EQ(window->list().count(), 0);
+    EXPECT_EQ(entries().count(), 0);
     EXPECT_EQ(::SendMessageW(list(), LB_GETCOUNT, 0, 0), 0);
 }
 
@@ -91,14 +88,14 @@ TEST_F(WindowListTest, HoldsTheFullSixteenBitRange) {
     for (int i = 0; i < ServiceList::kMaxEntries; ++i) names.push_back("Svc" + std::to_string(i));
     names.push_back("one too many");
     fill(names, false);
-    EXPECT_EQ(window->list().count(), ServiceList::kMaxEntries);
+    EXPECT_EQ(entries().count(), ServiceList::kMaxEntries);
     EXPECT_EQ(::SendMessageW(list(), LB_GETCOUNT, 0, 0), ServiceList::kMaxEntries);
     // The last row can be scrolled to and ticked by hand.
     ::SendMessageW(list(), LB_SETTOPINDEX, ServiceList::kMaxEntries - 1, 0);
     clickTick(ServiceList::kMaxEntries - 1);
-    EXPECT_TRUE(window->list().selected(ServiceList::kMaxEntries - 1));
-    EXPECT_EQ(window->list().text(ServiceList::kMaxEntries - 1), "Svc32766");
-    EXPECT_FALSE(window->list().selected(ServiceList::kMaxEntries - 2));
+    EXPECT_TRUE(entries().selected(ServiceList::kMaxEntries - 1));
+    EXPECT_EQ(entries().text(ServiceList::kMaxEntries - 1), "Svc32766");
+    EXPECT_FALSE(entries().selected(ServiceList::kMaxEntries - 2));
 }
 
 struct BoxClickCase {
@@ -118,12 +115,13 @@ TEST_P(WindowBoxClickTest, ClickTurnsTheBoxOverAndRunsItsHandler) {
     const BoxClickCase& c = GetParam();
     open();
     fill({"AudioSrv", "Dhcp", "CryptSvc", "Spooler", "WSearch"}, true);
-    const HWND box = window->controlWindow(c.control);
+    const HWND box = child(c.control);
     window->enableBoxes();
-    EXPECT_TRUE(window->boxEnabled(c.box));
+    EXPECT_TRUE(::IsWindowEnabled(box));
     click(box, POINT{5, 5});
     for (int b = 0; b < kBoxCount; ++b) {
-        EXPECT_EQ(window->form().state().box(static_cast<Box>(b)), static_cast<Box>(b) == c.box ? 1 : 0)
+        EXPECT_EQ(window->form().state().box(static_cast<Box>(b)),
+                  static_cast<Box>(b) == c.box ? 1 : 0)
             << layout::control(c.control).name << " clicked; box " << b;
     }
     EXPECT_EQ(ticks(), c.ticksAfter) << layout::control(c.control).name;
@@ -141,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(WindowListTest, SpaceOnAFocusedBoxClicksIt) {
     open(96, /*show=*/true);
     window->enableBoxes();
-    ::SetFocus(window->controlWindow(ControlId::Check3));
+    ::SetFocus(child(ControlId::Check3));
     pressKey(VK_SPACE);
     EXPECT_EQ(window->form().state().box(Box::Check3), 1);
     EXPECT_TRUE(window->form().state().keepSecurity());

@@ -22,7 +22,7 @@ protected:
         platform.files["srv.tmp"] = listing;
         window->form().Click(ControlId::Command1);
     }
-    void clickBox(ControlId box) { click(window->controlWindow(box), POINT{5, 5}); }
+    void clickBox(ControlId box) { click(child(box), POINT{5, 5}); }
 };
 
 TEST_F(WindowSelectionTest, BoxClicksAfterAScanGiveTheRulesTicks) {
@@ -54,18 +54,13 @@ TEST_F(WindowSelectionTest, ClicksOnEntriesPickWhatTheStopRunStops) {
     clickBox(ControlId::Check5);
     ASSERT_EQ(ticks(), (Ticks{false, false, false, false, false}));
 
-    const HWND list = window->controlWindow(ControlId::List1);
-    const auto rowPoint = [&](std::int16_t entry, bool onTick) {
-        const RECT tick = window->listTickRect(entry);
-        return POINT{onTick ? (tick.left + tick.right) / 2 : tick.right + 30,
-                     (tick.top + tick.bottom) / 2};
-    };
-    click(list, rowPoint(1, false));
-    const LPARAM third = MAKELPARAM(rowPoint(3, false).x, rowPoint(3, false).y);
+    const HWND list = child(ControlId::List1);
+    click(list, onText(1));
+    const LPARAM third = MAKELPARAM(onText(3).x, onText(3).y);
     for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
         ::PostMessageW(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, third);
     }
-    click(list, rowPoint(4, true));
+    click(list, onTick(4));
     EXPECT_EQ(ticks(), (Ticks{false, true, false, false, true}));
 
     platform.messageBoxAnswers.push_back(::speedrail::message_box::kAnswerYes);
@@ -79,7 +74,7 @@ TEST_F(WindowSelectionTest, ClicksOnEntriesPickWhatTheStopRunStops) {
 TEST_F(WindowSelectionTest, TabReachesTheBoxesInTheirOrderOnceAScanEnabledThem) {
     open(96, /*show=*/true);
     scanKnownListing();
-    ::SetFocus(window->controlWindow(ControlId::List1));
+    ::SetFocus(child(ControlId::List1));
     std::vector<HWND> visited;
     for (int i = 0; i < 6; ++i) {
         pressTab();
@@ -88,7 +83,7 @@ TEST_F(WindowSelectionTest, TabReachesTheBoxesInTheirOrderOnceAScanEnabledThem) 
     std::vector<HWND> expected;
     for (const ControlId id : {ControlId::Check1, ControlId::Check3, ControlId::Check2,
                                ControlId::Check4, ControlId::Check5, ControlId::Command1}) {
-        expected.push_back(window->controlWindow(id));
+        expected.push_back(child(id));
     }
     EXPECT_EQ(visited, expected);
 }

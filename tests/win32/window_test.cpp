@@ -2,9 +2,16 @@
 // windowless controls and pointers.
 #include <windows.h>
 
+#include <algorithm>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "app/win32/control_window_ids.h"
+#include "app/win32/gdi_scope.h"
+#include "app/win32/pictures.h"
+#include "app/win32/resource_ids.h"
 #include "platform/win32/wide_text.h"
 #include "window_fixture.h"
 
@@ -20,9 +27,15 @@ std::string windowText(HWND window) {
     return toUtf8(text);
 }
 
-std::string nameOf(HWND window, const MainWindow& main) {
+BOOL CALLBACK countWindow(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+// The name of the control whose window this is.
+std::string nameOf(HWND window, HWND main) {
     for (const layout::Control& c : layout::controls()) {
-        if (window && main.controlWindow(c.id) == window) return c.name;
+        if (window && ::GetDlgItem(main, controlWindowId(c.id)) == window) return c.name;
     }
     return window ? "another window" : "no window";
 }
@@ -82,62 +95,103 @@ TEST_F(WindowTest, OpensWithEveryControlInPlaceAndInItsOpeningState) {
 
     for (const ChildCase& c : kChildren) {
         const char* name = layout::control(c.id).name;
-        const HWND child = window->controlWindow(c.id);
-        ASSERT_NE(child, nullptr) << name;
-        EXPECT_EQ(windowText(child), c.caption) << name;
+        const HWND control = child(c.id);
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_EQ(windowText(control), c.caption) << name;
         const RECT r = childRect(c.id);
         EXPECT_EQ(r.left, c.pixels.left) << name;
         EXPECT_EQ(r.top, c.pixels.top) << name;
         EXPECT_EQ(r.right, c.pixels.right) << name;
         EXPECT_EQ(r.bottom, c.pixels.bottom) << name;
-        EXPECT_EQ((::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0, c.visible) << name;
-        EXPECT_EQ(::IsWindowEnabled(child) != FALSE, c.enabled) << name;
+        EXPECT_EQ((::GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0, c.visible) << name;
+        EXPECT_EQ(::IsWindowEnabled(control) != FALSE, c.enabled) << name;
     }
-    for (int b = 0; b < kBoxCount; ++b) EXPECT_EQ(window->form().state().box(static_cast<Box>(b)), 0);
-    EXPECT_EQ(window->list().count(), 0);
-    EXPECT_EQ(::SendMessageW(window->controlWindow(ControlId::List1), LB_GETCOUNT, 0, 0), 0);
-    EXPECT_EQ(window->status(), "Ajuste de servicios ");
-    EXPECT_EQ(window->pointer(), Pointer::Busy) << "the stored style until start-up sets it";
-    // Windowless controls have no window; the player is the platform's.
-    for (const ControlId id : {ControlId::Label4, ControlId::Image6, ControlId::Shape2,
-                               ControlId::WindowsMediaPlayer1}) {
-        EXPECT_EQ(window->controlWindow(id), nullptr) << layout::control(id).name;
-    }
+    for (int b = 0; b < kBoxCount; ++b)
+        EXPECT_EQ(window->form().state().box(static_cast<Box>(b)), 0);
+    EXPECT_EQ(entries().count(), 0);
+    EXPECT_EQ(::SendMessageW(child(ControlId::List1), LB_GETCOUNT, 0, 0), 0);
+    EXPECT_EQ(window->form().state().status, "Ajuste de servicios ");
+    EXPECT_EQ(pointerName(pointerOverChild(ControlId::List1)), "busy")
+        << "the stored style until start-up sets it";
+    // Those are all its windows: the windowless controls have none, and the
+    // player is the platform's.
+    int children = 0;
+    ::EnumChildWindows(window->hwnd(), countWindow, reinterpret_cast<LPARAM>(&children));
+    EXPECT_EQ(children, static_cast<int>(kChildren.size()));
 }
 
+// Every picture the layout names decodes from the program's resources, and
+// the windowless ones show on the window as more than a flat colour where
+// no child window covers them.
 TEST_F(WindowTest, EveryPictureIsDecodedFromTheResources) {
-    open(96);
+    open(96, /*show=*/true);
+    ::UpdateWindow(window->hwnd());
+    RECT client{};
+    ::GetClientRect(window->hwnd(), &client);
+    std::vector<RECT> covered;
     for (const layout::Control& c : layout::controls()) {
-        EXPECT_EQ(window->hasPicture(c.id), c.picture != nullptr) << c.name;
+        if (::IsWindowVisible(child(c.id))) covered.push_back(childRect(c.id));
+    }
+    const WindowDc surface(window->hwnd());
+    PictureDecoder decoder;
+    for (const layout::Control& c : layout::controls()) {
+        if (!c.picture) continue;
+        EXPECT_TRUE(decoder.load(::GetModuleHandleW(nullptr), pictureResourceId(c.picture)))
+            << c.name;
+        if (child(c.id)) continue;  // a button draws its own picture
+        const layout::PixelRect r = pixelRect(c.id);
+        std::set<COLORREF> colours;
+        for (int y = std::max(r.top, 0); y < std::min<int>(r.bottom, client.bottom); ++y) {
+            for (int x = std::max(r.left, 0); x < std::min<int>(r.right, client.right); ++x) {
+                const POINT at{x, y};
+                if (std::none_of(covered.begin(), covered.end(),
+                                 [&](const RECT& area) { return ::PtInRect(&area, at) != FALSE; })) {
+                    colours.insert(::GetPixel(surface.get(), x, y));
+                }
+            }
+        }
+        EXPECT_GT(colours.size(), 1u) << c.name << " shows no picture";
     }
 }
 
+// Controls with a window of their own are tools by their window; the
+// windowless ones are rectangles of the main window, exactly theirs.
 TEST_F(WindowTest, ToolTipsCarryTheExactTexts) {
     open(96);
-    int withTips = 0;
+    const std::vector<ToolTip> tips = toolTipsOf(window->hwnd());
+    const auto tipOf = [&](ControlId id) -> std::optional<std::string> {
+        const layout::PixelRect r = pixelRect(id);
+        const RECT area{r.left, r.top, r.right, r.bottom};
+        for (const ToolTip& tip : tips) {
+            if (child(id) ? tip.control == child(id)
+                          : !tip.control && ::EqualRect(&tip.area, &area) != FALSE) {
+                return tip.text;
+            }
+        }
+        return std::nullopt;
+    };
+    EXPECT_EQ(tips.size(), 17u);
     for (const layout::Control& c : layout::controls()) {
         if (!c.toolTip) {
-            EXPECT_FALSE(window->toolTipText(c.id).has_value()) << c.name;
+            EXPECT_FALSE(tipOf(c.id).has_value()) << c.name;
             continue;
         }
-        ++withTips;
-        EXPECT_EQ(window->toolTipText(c.id), std::string(c.toolTip)) << c.name;
+        EXPECT_EQ(tipOf(c.id), std::string(c.toolTip)) << c.name;
     }
-    EXPECT_EQ(withTips, 17);
     // Spot checks of the blanks at both ends.
-    EXPECT_EQ(window->toolTipText(ControlId::Command1),
+    EXPECT_EQ(tipOf(ControlId::Command1),
               " Analiza el sistema en busca de servicios antes de detenerlos y los muestra por "
               "orden alfabético ...  ");
-    EXPECT_EQ(window->toolTipText(ControlId::Image7), " Abre consola de servicios del sistema ...");
+    EXPECT_EQ(tipOf(ControlId::Image7), " Abre consola de servicios del sistema ...");
 }
 
 TEST_F(WindowTest, StartUpLeavesTheStatusTextAndTheDefaultPointer) {
     open(96);
     window->form().Form_Load();
     window->show(SW_SHOWNORMAL);
-    EXPECT_EQ(window->status(), " > Ajuste de alto rendimiento (STOP FULL SERVICES)");
-    EXPECT_EQ(window->pointer(), Pointer::Default);
-    EXPECT_EQ(::GetFocus(), window->controlWindow(ControlId::Command1));
+    EXPECT_EQ(window->form().state().status, " > Ajuste de alto rendimiento (STOP FULL SERVICES)");
+    EXPECT_EQ(pointerName(pointerOverChild(ControlId::List1)), "help") << "the list's own";
+    EXPECT_EQ(::GetFocus(), child(ControlId::Command1));
 }
 
 // TAB visits the enabled windows in tab order and wraps around; Shift+TAB
@@ -145,10 +199,10 @@ TEST_F(WindowTest, StartUpLeavesTheStatusTextAndTheDefaultPointer) {
 TEST_F(WindowTest, TabCyclesThroughTheEnabledControlsInTabOrder) {
     open(96, /*show=*/true);
     const auto cycle = [&](bool shift, int presses) {
-        std::vector<std::string> visited{nameOf(::GetFocus(), *window)};
+        std::vector<std::string> visited{nameOf(::GetFocus(), window->hwnd())};
         for (int i = 0; i < presses; ++i) {
             pressTab(shift);
-            visited.push_back(nameOf(::GetFocus(), *window));
+            visited.push_back(nameOf(::GetFocus(), window->hwnd()));
         }
         return visited;
     };
@@ -156,7 +210,7 @@ TEST_F(WindowTest, TabCyclesThroughTheEnabledControlsInTabOrder) {
               (std::vector<std::string>{"Command1", "Command4", "Command5", "List1", "Command1"}));
     EXPECT_EQ(cycle(true, 2), (std::vector<std::string>{"Command1", "List1", "Command5"}));
 
-    ::SetFocus(window->controlWindow(ControlId::Command1));
+    ::SetFocus(child(ControlId::Command1));
     window->enableBoxes();
     EXPECT_EQ(cycle(false, 9),
               (std::vector<std::string>{"Command1", "Command4", "Command5", "List1", "Check1",
@@ -242,10 +296,11 @@ TEST_P(WindowButtonTest, ClickRunsTheButtonsHandler) {
     const std::vector<std::string> expected = c.expected(*window, platform);
     ASSERT_FALSE(expected.empty());
     platform.calls.clear();
-    const layout::PixelRect r = window->controlRect(c.button);
-    click(window->controlWindow(c.button), POINT{r.width() / 2, r.height() / 2});
+    const layout::PixelRect r = pixelRect(c.button);
+    click(child(c.button), POINT{r.width() / 2, r.height() / 2});
     EXPECT_EQ(platform.calls, expected);
-    EXPECT_EQ(window->pointer(), Pointer::Default) << "the run ends with the default pointer";
+    EXPECT_EQ(pointerName(pointerOverChild(c.button)), "hand")
+        << "the run ends with the default pointer";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -257,12 +312,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(WindowTest, EnterPressesTheFocusedRunButtonOnly) {
     open(96, /*show=*/true);
     const std::vector<std::string> stop = callsOf<ControlId::Command4>(*window, platform);
-    ::SetFocus(window->controlWindow(ControlId::Command4));
+    ::SetFocus(child(ControlId::Command4));
     pressKey(VK_RETURN);
     EXPECT_EQ(platform.calls, stop);
 
     platform.calls.clear();
-    ::SetFocus(window->controlWindow(ControlId::List1));
+    ::SetFocus(child(ControlId::List1));
     pressKey(VK_RETURN);
     EXPECT_TRUE(platform.calls.empty());
 }
@@ -285,36 +340,29 @@ TEST_F(WindowTest, ButtonReleasedOverAnotherControlClicksNothing) {
 }
 
 TEST_F(WindowTest, PointerFollowsTheControlUnlessBusy) {
-    open();
+    open(96, /*show=*/true);  // the mouse finds only shown windows
     window->setPointer(Pointer::Default);
-    const HCURSOR arrow = ::LoadCursorW(nullptr, IDC_ARROW);
-    const HCURSOR help = ::LoadCursorW(nullptr, IDC_HELP);
-    const HCURSOR hand = window->handCursor();
-    ASSERT_NE(hand, nullptr);
-    ASSERT_NE(window->busyCursor(), nullptr);
-    EXPECT_NE(hand, arrow);
-
     struct PointerCase {
         ControlId id;
-        HCURSOR expected;
+        const char* expected;
     };
     // Boxes still disabled: the panel behind them decides.
     const std::vector<PointerCase> cases{
-        {ControlId::Image6, hand},   {ControlId::Image4, hand},  {ControlId::Image1, hand},
-        {ControlId::Command1, hand}, {ControlId::List1, help},   {ControlId::Label2, help},
-        {ControlId::Label4, arrow},  {ControlId::Check1, arrow},
+        {ControlId::Image6, "hand"},   {ControlId::Image4, "hand"},  {ControlId::Image1, "hand"},
+        {ControlId::Command1, "hand"}, {ControlId::List1, "help"},   {ControlId::Label2, "help"},
+        {ControlId::Label4, "arrow"},  {ControlId::Check1, "arrow"},
     };
     for (const PointerCase& c : cases) {
-        EXPECT_EQ(window->cursorAt(centreOf(c.id)), c.expected) << layout::control(c.id).name;
+        EXPECT_EQ(pointerName(pointerOver(centreOf(c.id))), c.expected)
+            << layout::control(c.id).name;
     }
     window->enableBoxes();
-    EXPECT_EQ(window->cursorAt(centreOf(ControlId::Check1)), help);
-    EXPECT_EQ(window->cursorAt(POINT{2, 250}), arrow) << "bare window";
+    EXPECT_EQ(pointerName(pointerOver(centreOf(ControlId::Check1))), "help");
+    EXPECT_EQ(pointerName(pointerOver(POINT{2, 250})), "arrow") << "bare window";
 
     window->setPointer(Pointer::Busy);
     for (const PointerCase& c : cases) {
-        EXPECT_EQ(window->cursorAt(centreOf(c.id)), window->busyCursor())
-            << layout::control(c.id).name;
+        EXPECT_EQ(pointerName(pointerOver(centreOf(c.id))), "busy") << layout::control(c.id).name;
     }
 }
 
@@ -329,12 +377,12 @@ TEST_F(WindowTest, RepaintsAreDoneBeforeTheCallReturns) {
     window->statusChanged(Repaint::Now);
     EXPECT_FALSE(::GetUpdateRect(window->hwnd(), &pending, FALSE));
 
-    const HWND list = window->controlWindow(ControlId::List1);
+    const HWND list = child(ControlId::List1);
     scan({"AudioSrv", "Dhcp", "Spooler"});  // ends with the list drawn at once
     EXPECT_EQ(::SendMessageW(list, LB_GETCOUNT, 0, 0), 3);
     EXPECT_FALSE(::GetUpdateRect(list, &pending, FALSE));
 
-    const HWND box = window->controlWindow(ControlId::Check2);
+    const HWND box = child(ControlId::Check2);
     window->boxChanged(Box::Check2, Repaint::Later);
     EXPECT_TRUE(::GetUpdateRect(box, &pending, FALSE));
     window->boxChanged(Box::Check2, Repaint::Now);

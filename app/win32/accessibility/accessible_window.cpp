@@ -1,7 +1,7 @@
-#include "app/win32/accessible_window.h"
+#include "app/win32/accessibility/accessible_window.h"
 
-#include "app/win32/accessible_object.h"
-#include "app/win32/common_controls.h"
+#include "app/win32/accessibility/accessible_object.h"
+#include "platform/win32/common_controls.h"
 
 namespace speedrail::win32 {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/win32/oleacc.h"
+#include "app/win32/accessibility/oleacc.h"
 
 #include "platform/win32/system_library.h"
 

@@ -1,9 +1,9 @@
-#include "app/win32/accessible_object.h"
+#include "app/win32/accessibility/accessible_object.h"
 
 #include <new>
 #include <string>
 
-#include "app/win32/oleacc.h"
+#include "app/win32/accessibility/oleacc.h"
 #include "platform/win32/wide_text.h"
 
 namespace speedrail::win32 {

@@ -1,4 +1,4 @@
-#include "app/win32/accessible_model.h"
+#include "app/win32/accessibility/accessible_model.h"
 
 #include <oleacc.h>
 

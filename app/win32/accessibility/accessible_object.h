@@ -11,7 +11,7 @@
 
 #include <memory>
 
-#include "app/win32/accessible_model.h"
+#include "app/win32/accessibility/accessible_model.h"
 #include "platform/win32/unique_handle.h"
 
 namespace speedrail::win32 {

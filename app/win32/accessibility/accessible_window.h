@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "app/win32/accessible_model.h"
+#include "app/win32/accessibility/accessible_model.h"
 
 namespace speedrail::win32 {
 

@@ -1,4 +1,4 @@
-#include "app/win32/common_controls.h"
+#include "platform/win32/common_controls.h"
 
 #include "platform/win32/system_library.h"
 

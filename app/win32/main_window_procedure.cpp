@@ -1,0 +1,240 @@
+// The main window's procedure and its input: commands from the child
+// windows, clicks on the windowless controls, mouse pointers, the keyboard
+// interface and the focus, and the window's end.
+#include <exception>
+#include <utility>
+
+#include "app/win32/control_window_ids.h"
+#include "app/win32/graphical_button.h"
+#include "app/win32/main_window.h"
+#include "app/win32/main_window_messages.h"
+
+namespace speedrail::win32 {
+namespace {
+
+using layout::ControlId;
+
+constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED, Windows 8.1 and later
+
+}  // namespace
+
+LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    MainWindow* self = nullptr;
+    if (message == WM_NCCREATE) {
+        self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = window;
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    }
+    if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
+    try {
+        return self->handleMessage(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        // Nothing may cross into the system's code: the event is dropped
+        // and the window goes on.
+        ::OutputDebugStringA(error.what());
+    } catch (...) {
+        ::OutputDebugStringA("SpeeDRaiL: unknown error in an event handler");
+    }
+    // A window whose controls could not all be made is not created.
+    return message == WM_CREATE ? -1 : 0;
+}
+
+LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto point = [lParam] {
+        return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    };
+    switch (message) {
+        case WM_CREATE:
+            return onCreate() ? 0 : -1;
+        case WM_ERASEBKGND:
+            return 1;  // WM_PAINT covers every pixel
+        case WM_PAINT:
+            onPaint();
+            return 0;
+        case WM_COMMAND:
+            onCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORLISTBOX:
+            return onControlColour(message, reinterpret_cast<HDC>(wParam),
+                                   reinterpret_cast<HWND>(lParam));
+        case WM_DRAWITEM:
+            onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_MEASUREITEM:
+            onMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_LBUTTONDOWN:
+            onButtonDown(point());
+            return 0;
+        case WM_LBUTTONUP:
+            onButtonUp(point());
+            return 0;
+        case WM_CAPTURECHANGED:
+            pressed_.reset();
+            return 0;
+        case WM_SETCURSOR:
+            if (onSetCursor(reinterpret_cast<HWND>(wParam), static_cast<short>(LOWORD(lParam)))) {
+                return TRUE;
+            }
+            break;
+        case kDpiChangedMessage:
+            onDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_ACTIVATE:
+            if (onActivate(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0)) return 0;
+            break;
+        case WM_SETFOCUS:
+            onSetFocus();
+            return 0;
+        case DM_GETDEFID:
+            return onGetDefaultId();
+        case kClickControlMessage:
+            if (wParam < static_cast<WPARAM>(layout::kControlCount)) {
+                form_.Click(static_cast<ControlId>(wParam));
+            }
+            return 0;
+        case WM_DESTROY:
+            onDestroy();
+            return 0;
+        case WM_NCDESTROY:
+            return onNcDestroy(wParam, lParam);
+        default:
+            break;
+    }
+    return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+// ---------------------------------------------------------------------------
+// Commands, clicks and the keyboard interface.
+
+bool MainWindow::translateDialogMessage(MSG& message) {
+    return hwnd_ && ::IsDialogMessageW(hwnd_, &message);
+}
+
+void MainWindow::onCommand(int windowId, int notification) {
+    const std::optional<ControlId> id = controlOfWindowId(windowId);
+    // A double click on a button counts as two clicks.
+    if (!id || (notification != BN_CLICKED && notification != BN_DOUBLECLICKED)) return;
+    form_.Click(*id);
+}
+
+// Enter presses the run button that has the focus, as in a dialog: the
+// keyboard interface asks for the default button and clicks it.
+LRESULT MainWindow::onGetDefaultId() const {
+    const std::optional<ControlId> focused = controlOfWindow(::GetFocus());
+    if (!focused || !isGraphicalButton(layout::control(*focused))) return 0;
+    return MAKELRESULT(controlWindowId(*focused), DC_HASDEFID);
+}
+
+// A windowless control is clicked when the button goes down and comes up
+// over the same control.
+void MainWindow::onButtonDown(POINT client) {
+    ::SetCapture(hwnd_);  // first: taking the capture again clears pressed_
+    pressed_ = controlAt(client);
+}
+
+void MainWindow::onButtonUp(POINT client) {
+    const std::optional<ControlId> pressed = std::exchange(pressed_, std::nullopt);
+    if (::GetCapture() == hwnd_) ::ReleaseCapture();
+    if (pressed && controlAt(client) == pressed) form_.Click(*pressed);
+}
+
+// ---------------------------------------------------------------------------
+// Mouse pointers.
+
+HCURSOR MainWindow::cursorFor(layout::PointerStyle style) const {
+    switch (style) {
+        case layout::PointerStyle::Custom:
+            return handCursor_.get();
+        case layout::PointerStyle::Help:
+            return ::LoadCursorW(nullptr, IDC_HELP);
+        case layout::PointerStyle::Default:
+            break;
+    }
+    return ::LoadCursorW(nullptr, IDC_ARROW);
+}
+
+layout::PointerStyle MainWindow::pointerAt(HWND target, POINT client) const {
+    if (target == hwnd_) {
+        const std::optional<ControlId> id = controlAt(client);
+        return id ? layout::control(*id).pointer : layout::PointerStyle::Default;
+    }
+    const std::optional<ControlId> id = controlOfWindow(target);
+    return id ? layout::control(*id).pointer : layout::PointerStyle::Default;
+}
+
+HCURSOR MainWindow::cursorAt(POINT client) const {
+    if (pointer_ == Pointer::Busy) return busyCursor_.get();
+    // Disabled and hidden windows take no mouse input: the window under
+    // them decides the pointer, as it does for the system.
+    HWND target = ::ChildWindowFromPointEx(hwnd_, client, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED);
+    if (!target) target = hwnd_;
+    return cursorFor(pointerAt(target, client));
+}
+
+bool MainWindow::onSetCursor(HWND target, int hitTest) {
+    if (pointer_ == Pointer::Busy) {
+        ::SetCursor(busyCursor_.get());
+        return true;
+    }
+    if (hitTest != HTCLIENT) return false;
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    ::ScreenToClient(hwnd_, &cursor);
+    ::SetCursor(cursorFor(pointerAt(target, cursor)));
+    return true;
+}
+
+// The runs change the pointer and then work without reading messages, so
+// the new pointer is put up at once rather than at the next mouse move.
+void MainWindow::showPointerNow() {
+    POINT cursor{};
+    if (!::GetCursorPos(&cursor)) return;
+    const HWND under = ::WindowFromPoint(cursor);
+    if (under != hwnd_ && !::IsChild(hwnd_, under)) return;
+    ::ScreenToClient(hwnd_, &cursor);
+    ::SetCursor(cursorAt(cursor));
+}
+
+// ---------------------------------------------------------------------------
+// Focus, and the window's end.
+
+// The window keeps the focus on the control that had it when the user
+// comes back to it from another window. True when the focus was put back.
+bool MainWindow::onActivate(bool active, bool minimized) {
+    if (!active) {
+        const HWND focus = ::GetFocus();
+        if (focus && ::IsChild(hwnd_, focus)) focusBeforeDeactivation_ = focus;
+        return false;
+    }
+    if (minimized || !focusBeforeDeactivation_ || !::IsWindow(focusBeforeDeactivation_)) {
+        return false;
+    }
+    ::SetFocus(focusBeforeDeactivation_);
+    return true;
+}
+
+void MainWindow::onSetFocus() {
+    HWND target = focusBeforeDeactivation_;
+    if (!target || !::IsWindow(target) || !::IsWindowEnabled(target)) {
+        target = children_[indexOf(ControlId::Command1)];
+    }
+    if (target) ::SetFocus(target);
+}
+
+void MainWindow::onDestroy() {
+    if (options_.endProgramOnClose) ::PostQuitMessage(0);
+}
+
+// The last message: the window lets go of this object.
+LRESULT MainWindow::onNcDestroy(WPARAM wParam, LPARAM lParam) {
+    ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    children_.fill(nullptr);
+    const HWND window = std::exchange(hwnd_, nullptr);
+    return ::DefWindowProcW(window, WM_NCDESTROY, wParam, lParam);
+}
+
+}  // namespace speedrail::win32
