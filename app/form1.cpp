@@ -1,8 +1,9 @@
 // Form1 and its event table: which handler a click on each control runs.
+#include "app/form1.h"
+
 #include <algorithm>
 #include <iterator>
 
-#include "app/form1.h"
 #include "services/service_handlers.h"
 #include "shortcuts/shortcuts.h"
 

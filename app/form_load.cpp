@@ -1,9 +1,9 @@
 // Start-up: runs once while the window is still hidden.
 #include "app/form1.h"
-#include "form/messages.h"
-#include "form/music.h"
 #include "base/spinner.h"
 #include "base/try_step.h"
+#include "form/messages.h"
+#include "form/music.h"
 
 namespace speedrail {
 namespace {

@@ -17,24 +17,28 @@ struct MessageVariant {
 
 std::string buildMessage(const MessageVariant& variant) {
     std::string text;
-    text += "Este es un software EXPERIMENTAL pensado para plataformas GAMING en modo local o "
-            "equipos con gran carga de cálculo puntual (simulación, resolución de algoritmos, "
-            "etc.), por ello, ";
+    text +=
+        "Este es un software EXPERIMENTAL pensado para plataformas GAMING en modo local o "
+        "equipos con gran carga de cálculo puntual (simulación, resolución de algoritmos, "
+        "etc.), por ello, ";
     text += variant.runAdvice;
-    text += " en entornos corporativos ni de juego en red ya que puede detener servicios "
-            "esenciales para desempeñar determinadas tareas, además, al detener servicios "
-            "relativos a la seguridad el propio sistema puede detectarlo como amenaza y proceder "
-            "a su bloqueo o eliminación, en cuyo caso deberá añadirlo como EXCEPCIÓN para poder "
-            "usarlo.";
+    text +=
+        " en entornos corporativos ni de juego en red ya que puede detener servicios "
+        "esenciales para desempeñar determinadas tareas, además, al detener servicios "
+        "relativos a la seguridad el propio sistema puede detectarlo como amenaza y proceder "
+        "a su bloqueo o eliminación, en cuyo caso deberá añadirlo como EXCEPCIÓN para poder "
+        "usarlo.";
     text += kLineBreak;
     text += kLineBreak;
-    text += "Utilícelo de forma limitada y en momentos puntuales en los que requiera elevar al "
-            "máximo el rendimiento y la dedicación del procesador.";
+    text +=
+        "Utilícelo de forma limitada y en momentos puntuales en los que requiera elevar al "
+        "máximo el rendimiento y la dedicación del procesador.";
     text += kLineBreak;
     text += kLineBreak;
     text += variant.importance;
-    text += " REINICIE SIEMPRE su ordenador después de utilizarlo o si experimenta algún "
-            "problema durante su ejecución";
+    text +=
+        " REINICIE SIEMPRE su ordenador después de utilizarlo o si experimenta algún "
+        "problema durante su ejecución";
     text += kLineBreak;
     text += kLineBreak;
     text += variant.addressIndent;

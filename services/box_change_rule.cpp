@@ -6,11 +6,21 @@ namespace {
 
 void runBoxHandler(Form& form, Box box) {
     switch (box) {
-        case Box::Check1: Check1_Click(form); break;
-        case Box::Check2: Check2_Click(form); break;
-        case Box::Check3: Check3_Click(form); break;
-        case Box::Check4: Check4_Click(form); break;
-        case Box::Check5: Check5_Click(form); break;
+        case Box::Check1:
+            Check1_Click(form);
+            break;
+        case Box::Check2:
+            Check2_Click(form);
+            break;
+        case Box::Check3:
+            Check3_Click(form);
+            break;
+        case Box::Check4:
+            Check4_Click(form);
+            break;
+        case Box::Check5:
+            Check5_Click(form);
+            break;
     }
 }
 

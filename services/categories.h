@@ -11,7 +11,7 @@
 namespace speedrail {
 
 struct Category {
-    Box box;  // the category is kept while this box is ticked
+    Box box;                                 // the category is kept while this box is ticked
     std::vector<std::string_view> keywords;  // lower case
 };
 

@@ -16,7 +16,8 @@ void Command5_Click(Form& form) {
     };
     runServicePass(form, spinner, " > Reanudando servicios ", startEntry);
     form.platform.sleep(3000);
-    const std::int16_t resumed = runServicePass(form, spinner, " > Reanudando servicios ", startEntry);
+    const std::int16_t resumed =
+        runServicePass(form, spinner, " > Reanudando servicios ", startEntry);
     showStatus(form, " > Reanudados " + plainDigits(resumed) + " servicios ", Repaint::Later);
     form.window.setPointer(Pointer::Default);
     form.window.reclaimForeground();

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "form/service_list.h"
 #include "base/blanks.h"
 #include "base/number_text.h"
 #include "base/try_step.h"
+#include "form/service_list.h"
 #include "services/listing_reader.h"
 #include "services/service_handlers.h"
 

@@ -17,9 +17,9 @@ void launchScript(PlatformOps& platform, const std::string& script) {
         platform.launch(script, ProgramLookup::SystemSearch, WindowStyle::Normal,
                         ChildInput::Console);
     } catch (const LaunchError&) {
-        platform.messageBox("No se ha podido iniciar \"" + script +
-                                "\". Compruebe que está junto a SpeeDRaiL.exe.",
-                            message_box::kExclamationOk, kMessageTitle);
+        platform.messageBox(
+            "No se ha podido iniciar \"" + script + "\". Compruebe que está junto a SpeeDRaiL.exe.",
+            message_box::kExclamationOk, kMessageTitle);
     }
 }
 
@@ -40,8 +40,8 @@ void Image7_Click(Form& form) { launchScript(form.platform, "srvopen.cmd"); }
 void Image8_Click(Form& form) { launchScript(form.platform, "fix_W7-10.cmd"); }
 
 void Image5_Click(Form& form) {
-    form.state.msgAnswer = form.platform.messageBox(informationMessage(),
-                                                    message_box::kExclamationOk, kMessageTitle);
+    form.state.msgAnswer =
+        form.platform.messageBox(informationMessage(), message_box::kExclamationOk, kMessageTitle);
 }
 
 void Image2_Click(Form& form) {

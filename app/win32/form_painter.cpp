@@ -70,9 +70,10 @@ void paintControl(HDC dc, const Control& control, const FormLook& look) {
             paintShape(dc, control, rect, look.dpi);
             break;
         case layout::ControlKind::Label:
-            paintLabel(dc, control, rect,
-                       control.id == ControlId::Label4 && look.status ? *look.status : control.caption,
-                       look.fonts[index], look.dpi);
+            paintLabel(
+                dc, control, rect,
+                control.id == ControlId::Label4 && look.status ? *look.status : control.caption,
+                look.fonts[index], look.dpi);
             break;
         case layout::ControlKind::Image:
             if (look.pictures[index]) paintImage(dc, rect, *look.pictures[index], look.dpi);

@@ -8,8 +8,8 @@
 #include <array>
 #include <string>
 
-#include "form/layout.h"
 #include "app/win32/pictures.h"
+#include "form/layout.h"
 
 namespace speedrail::win32 {
 

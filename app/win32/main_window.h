@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "app/win32/accessible_form.h"
 #include "app/win32/accessibility/accessible_window.h"
+#include "app/win32/accessible_form.h"
 #include "app/win32/fonts.h"
 #include "app/win32/form_painter.h"
 #include "app/win32/pictures.h"

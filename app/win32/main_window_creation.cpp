@@ -8,12 +8,12 @@
 #include "app/win32/accessible_form.h"
 #include "app/win32/accessible_list.h"
 #include "app/win32/colour.h"
-#include "platform/win32/common_controls.h"
 #include "app/win32/control_window_ids.h"
 #include "app/win32/dpi.h"
 #include "app/win32/graphical_button.h"
 #include "app/win32/main_window.h"
 #include "app/win32/resource_ids.h"
+#include "platform/win32/common_controls.h"
 #include "platform/win32/wide_text.h"
 #include "res/resource.h"
 

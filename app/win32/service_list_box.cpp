@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "app/win32/colour.h"
-#include "platform/win32/common_controls.h"
 #include "app/win32/dpi.h"
 #include "app/win32/gdi_scope.h"
 #include "app/win32/tick_box.h"
+#include "platform/win32/common_controls.h"
 #include "platform/win32/wide_text.h"
 
 namespace speedrail::win32 {

@@ -13,8 +13,8 @@ namespace {
 
 // Names as the listing tool pads them, some of every category.
 std::string serviceName(int i) {
-    static const char* const stems[] = {"AudioSrv", "RpcSs", "KeyIso", "Spooler", "BITS",
-                                        "WlanSvc", "CryptSvc", "Themes"};
+    static const char* const stems[] = {"AudioSrv", "RpcSs",   "KeyIso",   "Spooler",
+                                        "BITS",     "WlanSvc", "CryptSvc", "Themes"};
     std::string name = stems[i % 8] + std::to_string(i);
     name.resize(40, ' ');
     return name;
@@ -36,7 +36,8 @@ void BM_ReadListingIntoModel(benchmark::State& state) {
     const auto noCodePage = [](const std::string& raw) { return raw; };
     for (auto _ : state) {
         ServiceList list;
-        for (auto& entry : listingEntries(decodeListing(bytes, noCodePage), ServiceList::kMaxEntries)) {
+        for (auto& entry :
+             listingEntries(decodeListing(bytes, noCodePage), ServiceList::kMaxEntries)) {
             list.append(std::move(entry));
         }
         benchmark::DoNotOptimize(list.count());

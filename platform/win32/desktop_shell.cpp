@@ -76,7 +76,7 @@ DesktopShell findDesktopShell() {
     const auto services = queryInterface<IServiceProvider>(desktop.get());
     IShellBrowser* browserRaw = nullptr;
     if (!services || FAILED(services.get()->QueryService(SID_STopLevelBrowser, IID_IShellBrowser,
-                                                          reinterpret_cast<void**>(&browserRaw)))) {
+                                                         reinterpret_cast<void**>(&browserRaw)))) {
         return {};
     }
     const ComPtr<IShellBrowser> browser(browserRaw);

@@ -11,9 +11,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const auto asLatin1 = [](const std::string& raw) { return raw; };
-    const auto entries =
-        speedrail::listingEntries(speedrail::decodeListing(bytes, asLatin1), speedrail::ServiceList::kMaxEntries);
-    if (entries.size() > static_cast<std::size_t>(speedrail::ServiceList::kMaxEntries)) __builtin_trap();
+    const auto entries = speedrail::listingEntries(speedrail::decodeListing(bytes, asLatin1),
+                                                   speedrail::ServiceList::kMaxEntries);
+    if (entries.size() > static_cast<std::size_t>(speedrail::ServiceList::kMaxEntries))
+        __builtin_trap();
     for (const auto& entry : entries) {
         if (entry.find('\r') != std::string::npos) __builtin_trap();
         (void)speedrail::foldToLower(entry);

@@ -122,9 +122,7 @@ float RecordingPlatform::secondsSinceMidnight() {
     return seconds;
 }
 
-void RecordingPlatform::seedRandom(float seed) {
-    calls.push_back("seed " + std::to_string(seed));
-}
+void RecordingPlatform::seedRandom(float seed) { calls.push_back("seed " + std::to_string(seed)); }
 
 float RecordingPlatform::nextRandom() {
     calls.push_back("random");

@@ -3,8 +3,7 @@
 namespace speedrail::testing {
 
 const char* boxName(Box box) {
-    static const char* const names[kBoxCount] = {"Check1", "Check2", "Check3", "Check4",
-                                                 "Check5"};
+    static const char* const names[kBoxCount] = {"Check1", "Check2", "Check3", "Check4", "Check5"};
     return names[static_cast<int>(box)];
 }
 

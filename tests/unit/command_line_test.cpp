@@ -21,13 +21,14 @@ TEST_P(ServiceCommandLines, QuoteTheTrimmedName) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ServiceCommandLines,
-    ::testing::Values(
-        QuoteCase{"Spooler   ", R"(sc stop "Spooler")", R"(net stop "Spooler")", R"(sc start "Spooler")"},
-        QuoteCase{"  Inner Blank Name ", R"(sc stop "Inner Blank Name")", R"(net stop "Inner Blank Name")",
-                  R"(sc start "Inner Blank Name")"},
-        QuoteCase{"", R"(sc stop "")", R"(net stop "")", R"(sc start "")"},
-        QuoteCase{"    ", R"(sc stop "")", R"(net stop "")", R"(sc start "")"},
-        QuoteCase{R"(a"b)", R"(sc stop "a\"b")", R"(net stop "a\"b")", R"(sc start "a\"b")"}));
+    ::testing::Values(QuoteCase{"Spooler   ", R"(sc stop "Spooler")", R"(net stop "Spooler")",
+                                R"(sc start "Spooler")"},
+                      QuoteCase{"  Inner Blank Name ", R"(sc stop "Inner Blank Name")",
+                                R"(net stop "Inner Blank Name")", R"(sc start "Inner Blank Name")"},
+                      QuoteCase{"", R"(sc stop "")", R"(net stop "")", R"(sc start "")"},
+                      QuoteCase{"    ", R"(sc stop "")", R"(net stop "")", R"(sc start "")"},
+                      QuoteCase{R"(a"b)", R"(sc stop "a\"b")", R"(net stop "a\"b")",
+                                R"(sc start "a\"b")"}));
 
 // What a Windows program's argument splitter gives back for one argument.
 std::string splitOneArgument(const std::string& commandLineArgument) {

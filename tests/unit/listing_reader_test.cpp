@@ -36,14 +36,17 @@ struct LineCase {
 
 class ListingLines : public ::testing::TestWithParam<LineCase> {};
 
-TEST_P(ListingLines, SplitsAfterTheHeader) { EXPECT_EQ(entriesOf(GetParam().listing), GetParam().expected); }
+TEST_P(ListingLines, SplitsAfterTheHeader) {
+    EXPECT_EQ(entriesOf(GetParam().listing), GetParam().expected);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ListingLines,
     ::testing::Values(
-        LineCase{"three_names", "Name  \r\nBITS  \r\nSpooler\r\nRpcSs \r\n", {"BITS  ", "Spooler", "RpcSs "}},
-        LineCase{"header_only", "Name\r\n", {}},
-        LineCase{"empty", "", {}},
+        LineCase{"three_names",
+                 "Name  \r\nBITS  \r\nSpooler\r\nRpcSs \r\n",
+                 {"BITS  ", "Spooler", "RpcSs "}},
+        LineCase{"header_only", "Name\r\n", {}}, LineCase{"empty", "", {}},
         LineCase{"no_final_line_end", "Name\r\nA\r\nB", {"A", "B"}},
         LineCase{"empty_lines_stay", "Name\r\nA\r\n\r\n\r\nB\r\n", {"A", "", "", "B"}},
         LineCase{"lone_cr_ends_a_line", "Name\rA\rB\r", {"A", "B"}},
@@ -54,8 +57,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ListingDecoding, Utf16WithMarkAsTheListingToolWritesIt) {
-    const auto entries = entriesOf(utf16le(u"Name     \r\nSpooler  \r\nRpcSs    \r\nSe\u00F1al\r\n"));
-    EXPECT_EQ(entries, (Entries{"Spooler  ", "RpcSs    ", "Se\xC3\xB1" "al"}));
+    const auto entries =
+        entriesOf(utf16le(u"Name     \r\nSpooler  \r\nRpcSs    \r\nSe\u00F1al\r\n"));
+    EXPECT_EQ(entries, (Entries{"Spooler  ", "RpcSs    ",
+                                "Se\xC3\xB1"
+                                "al"}));
 }
 
 TEST(ListingDecoding, Utf8MarkIsDropped) {
@@ -64,9 +70,13 @@ TEST(ListingDecoding, Utf8MarkIsDropped) {
 
 TEST(ListingDecoding, BrokenUtf16NeverFailsTheRead) {
     // An unpaired surrogate and an odd last byte: the names still come through.
-    std::string bytes = utf16le(u"Name\r\nA\xD800" u"B\r\nC\r\n");
+    std::string bytes = utf16le(
+        u"Name\r\nA\xD800"
+        u"B\r\nC\r\n");
     bytes += 'x';
-    EXPECT_EQ(entriesOf(bytes), (Entries{"A\xEF\xBF\xBD" "B", "C"}));
+    EXPECT_EQ(entriesOf(bytes), (Entries{"A\xEF\xBF\xBD"
+                                         "B",
+                                         "C"}));
 }
 
 TEST(ListingDecoding, SurrogatePairsBecomeOneCharacter) {

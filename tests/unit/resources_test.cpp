@@ -127,7 +127,8 @@ Facts bmpFacts(const Reader& r) {
     facts.bitsPerPixel = uncompressed ? bits : 0;
     const std::size_t stride =
         (static_cast<std::size_t>(facts.width) * static_cast<std::size_t>(bits) + 31) / 32 * 4;
-    if (r.le32(10) + stride * static_cast<std::size_t>(facts.height) > r.size()) throw std::runtime_error("BMP cut short");
+    if (r.le32(10) + stride * static_cast<std::size_t>(facts.height) > r.size())
+        throw std::runtime_error("BMP cut short");
     return facts;
 }
 
@@ -151,7 +152,9 @@ Facts iconFacts(const Reader& r, Format format) {
                                 : facts.bitsPerPixel <= 8 ? std::size_t{1} << facts.bitsPerPixel
                                                           : 0;
     const std::size_t colourStride =
-        (static_cast<std::size_t>(facts.width) * static_cast<std::size_t>(facts.bitsPerPixel) + 31) / 32 * 4;
+        (static_cast<std::size_t>(facts.width) * static_cast<std::size_t>(facts.bitsPerPixel) +
+         31) /
+        32 * 4;
     const std::size_t maskStride = (static_cast<std::size_t>(facts.width) + 31) / 32 * 4;
     const auto rows = static_cast<std::size_t>(facts.height);
     const std::size_t mask = image + 40 + 4 * colours + colourStride * rows;
@@ -159,7 +162,8 @@ Facts iconFacts(const Reader& r, Format format) {
         throw std::runtime_error("icon mask cut short");
     auto masked = [&](int x, int y) {
         const auto row = static_cast<std::size_t>(facts.height - 1 - y);
-        return (r.u8(mask + row * maskStride + static_cast<std::size_t>(x / 8)) >> (7 - x % 8) & 1) != 0;
+        return (r.u8(mask + row * maskStride + static_cast<std::size_t>(x / 8)) >> (7 - x % 8) &
+                1) != 0;
     };
     facts.cornerMasked = masked(0, 0);
     if (format == Format::Cursor) {

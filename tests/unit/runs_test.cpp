@@ -73,10 +73,10 @@ TEST_F(RunFixture, StopRunStopsTheTickedEntriesTwice) {
                "launch net stop \"Spooler\" | style 2 | null input | system folder",
                "launch net stop \"Two Words\" | style 2 | null input | system folder",
                "sleep 3000"}));
-    const Texts expected = concat(
-        concat({" > Deteniendo ... "},
-               spinnerCaptions(" > Deteniendo servicios ", {0, 1, 2, 3, 0, 1, 2, 3, 0, 1})),
-        {" > Se han intentado detener 2 servicios "});
+    const Texts expected =
+        concat(concat({" > Deteniendo ... "},
+                      spinnerCaptions(" > Deteniendo servicios ", {0, 1, 2, 3, 0, 1, 2, 3, 0, 1})),
+               {" > Se han intentado detener 2 servicios "});
     EXPECT_EQ(statuses(), expected);
     EXPECT_EQ(window.events.front(), "pointer 99");
     EXPECT_EQ(Texts(window.events.end() - 2, window.events.end()),
@@ -102,7 +102,9 @@ TEST_F(RunFixture, FailedLaunchesStillCountAndTheRunGoesOn) {
     fiveEntries();
     form.ToggleEntry(0);
     platform.messageBoxAnswers = {6};
-    platform.launchFails = [](const std::string& line) { return line.find("Spooler") != std::string::npos; };
+    platform.launchFails = [](const std::string& line) {
+        return line.find("Spooler") != std::string::npos;
+    };
     form.Click(ControlId::Command4);
     EXPECT_EQ(platform.callsStartingWith("launch").size(), 6u);
     EXPECT_EQ(form.state().status, " > Se han intentado detener 3 servicios ");
@@ -129,10 +131,10 @@ TEST_F(RunFixture, ResumeRunStartsEveryEntryTwice) {
                          "\" | style 2 | null input | system folder");
     }
     EXPECT_EQ(platform.calls, concat(concat(starts, {"sleep 3000"}), starts));
-    const Texts expected = concat(
-        concat({" > Reanudando servicios ..."},
-               spinnerCaptions(" > Reanudando servicios ", {0, 1, 2, 3, 0, 1, 2, 3, 0, 1})),
-        {" > Reanudados 5 servicios "});
+    const Texts expected =
+        concat(concat({" > Reanudando servicios ..."},
+                      spinnerCaptions(" > Reanudando servicios ", {0, 1, 2, 3, 0, 1, 2, 3, 0, 1})),
+               {" > Reanudados 5 servicios "});
     EXPECT_EQ(statuses(), expected);
     EXPECT_EQ(ticks(), ticksBefore);
     EXPECT_EQ(Texts(window.events.end() - 2, window.events.end()),

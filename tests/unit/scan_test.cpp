@@ -18,7 +18,8 @@ struct ScanFixture : ::testing::Test, testing::RecordedForm {};
 
 TEST_F(ScanFixture, FirstScanWritesTheScriptRunsItAndTicksEveryName) {
     platform.onLaunch = [&](const std::string& line) {
-        if (line == "srv.cmd") platform.files["srv.tmp"] = "Name \r\nBITS \r\nSpooler\r\nRpcSs  \r\n";
+        if (line == "srv.cmd")
+            platform.files["srv.tmp"] = "Name \r\nBITS \r\nSpooler\r\nRpcSs  \r\n";
     };
     form.Click(ControlId::Command1);
 
@@ -104,9 +105,10 @@ TEST(Scan, OnlyTheProgramsOwnScriptFallsBackToTheServiceManager) {
         auto& form = recorded.form;
         platform.managerServices = manager;
         if (c.script != Script::Absent) {
-            platform.files["srv.cmd"] = c.script == Script::Own          ? kNewScript
-                                        : c.script == Script::OwnAndMore ? std::string(kNewScript) + "@rem\r\n"
-                                                                         : usersScript;
+            platform.files["srv.cmd"] = c.script == Script::Own ? kNewScript
+                                        : c.script == Script::OwnAndMore
+                                            ? std::string(kNewScript) + "@rem\r\n"
+                                            : usersScript;
         }
         platform.onLaunch = [&](const std::string&) {
             if (c.listing) platform.files["srv.tmp"] = *c.listing;

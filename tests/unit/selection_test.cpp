@@ -51,27 +51,44 @@ TEST_P(KeepBoxOutcomes, GiveTheTicksAndBoxesOfTheTable) {
     expectInvariants();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, KeepBoxOutcomes,
-    ::testing::Values(
-        KeepCase{"tick_audio", {Box::Check1}, {false, true, true, true, true}, {1, 0, 0, 0, 0}},
-        KeepCase{"tick_network_and_printing", {Box::Check2, Box::Check4},
-                 {true, false, true, false, true}, {0, 1, 0, 1, 0}},
-        KeepCase{"untick_one_of_two", {Box::Check2, Box::Check3, Box::Check2},
-                 {true, true, false, true, true}, {0, 0, 1, 0, 0}},
-        KeepCase{"tick_then_untick_selects_all", {Box::Check3, Box::Check3},
-                 {true, true, true, true, true}, {0, 0, 0, 0, 0}},
-        KeepCase{"tick_keep_box_ends_selected_only", {Box::Check5, Box::Check4},
-                 {true, true, true, false, true}, {0, 0, 0, 1, 0}},
-        KeepCase{"selected_only_clears_one_box", {Box::Check1, Box::Check5},
-                 {false, false, false, false, false}, {0, 0, 0, 0, 1}},
-        KeepCase{"selected_only_clears_two_boxes", {Box::Check1, Box::Check3, Box::Check5},
-                 {false, false, false, false, false}, {0, 0, 0, 0, 1}},
-        KeepCase{"selected_only_with_no_box", {Box::Check5},
-                 {false, false, false, false, false}, {0, 0, 0, 0, 1}},
-        KeepCase{"untick_selected_only_leaves_nothing", {Box::Check2, Box::Check5, Box::Check5},
-                 {false, false, false, false, false}, {0, 0, 0, 0, 0}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, KeepBoxOutcomes,
+                         ::testing::Values(KeepCase{"tick_audio",
+                                                    {Box::Check1},
+                                                    {false, true, true, true, true},
+                                                    {1, 0, 0, 0, 0}},
+                                           KeepCase{"tick_network_and_printing",
+                                                    {Box::Check2, Box::Check4},
+                                                    {true, false, true, false, true},
+                                                    {0, 1, 0, 1, 0}},
+                                           KeepCase{"untick_one_of_two",
+                                                    {Box::Check2, Box::Check3, Box::Check2},
+                                                    {true, true, false, true, true},
+                                                    {0, 0, 1, 0, 0}},
+                                           KeepCase{"tick_then_untick_selects_all",
+                                                    {Box::Check3, Box::Check3},
+                                                    {true, true, true, true, true},
+                                                    {0, 0, 0, 0, 0}},
+                                           KeepCase{"tick_keep_box_ends_selected_only",
+                                                    {Box::Check5, Box::Check4},
+                                                    {true, true, true, false, true},
+                                                    {0, 0, 0, 1, 0}},
+                                           KeepCase{"selected_only_clears_one_box",
+                                                    {Box::Check1, Box::Check5},
+                                                    {false, false, false, false, false},
+                                                    {0, 0, 0, 0, 1}},
+                                           KeepCase{"selected_only_clears_two_boxes",
+                                                    {Box::Check1, Box::Check3, Box::Check5},
+                                                    {false, false, false, false, false},
+                                                    {0, 0, 0, 0, 1}},
+                                           KeepCase{"selected_only_with_no_box",
+                                                    {Box::Check5},
+                                                    {false, false, false, false, false},
+                                                    {0, 0, 0, 0, 1}},
+                                           KeepCase{"untick_selected_only_leaves_nothing",
+                                                    {Box::Check2, Box::Check5, Box::Check5},
+                                                    {false, false, false, false, false},
+                                                    {0, 0, 0, 0, 0}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SelectionFixture, HandTicksLastUntilTheNextBoxChange) {
     form.Click(ControlId::Check5);
@@ -98,11 +115,10 @@ TEST_F(SelectionFixture, TickingSelectedOnlyRunsTheNestedHandlersOnce) {
     // Each ticked keep box unticks; the first nested keep handler unticks
     // Check5, which is then ticked again once.
     EXPECT_EQ(window.events,
-              (std::vector<std::string>{"set Check5 1", "set Check1 0", "set Check5 0",
-                                        "repaint Check5", "list changed", "repaint list",
-                                        "set Check2 0", "repaint list", "set Check5 1",
-                                        "repaint Check5", "list changed", "repaint Check5",
-                                        "list changed"}));
+              (std::vector<std::string>{
+                  "set Check5 1", "set Check1 0", "set Check5 0", "repaint Check5", "list changed",
+                  "repaint list", "set Check2 0", "repaint list", "set Check5 1", "repaint Check5",
+                  "list changed", "repaint Check5", "list changed"}));
     expectInvariants();
 }
 
@@ -122,15 +138,18 @@ struct MatchCase {
 
 TEST(MatchingRule, FoldsCaseButNeverTrims) {
     const auto& audio = keepCategories()[0].keywords;
-    for (const MatchCase& c : {MatchCase{"AudioSrv", true}, MatchCase{"AUDIOENDPOINTBUILDER", true},
-                              MatchCase{" AudioSrv", false}, MatchCase{"audio     ", true},
-                              MatchCase{"xaudio", false}, MatchCase{"", false},
-                              MatchCase{"aud", false}}) {
+    for (const MatchCase& c :
+         {MatchCase{"AudioSrv", true}, MatchCase{"AUDIOENDPOINTBUILDER", true},
+          MatchCase{" AudioSrv", false}, MatchCase{"audio     ", true}, MatchCase{"xaudio", false},
+          MatchCase{"", false}, MatchCase{"aud", false}}) {
         EXPECT_EQ(matchesCategory(c.text, audio), c.audio) << '"' << c.text << '"';
     }
     EXPECT_TRUE(matchesCategory("SPOOLER   ", keepCategories()[3].keywords));
     // The Kelvin sign folds to a plain k, as the system folds it.
-    EXPECT_TRUE(matchesCategory("\xE2\x84\xAA" "eyIso", keepCategories()[2].keywords));
+    EXPECT_TRUE(
+        matchesCategory("\xE2\x84\xAA"
+                        "eyIso",
+                        keepCategories()[2].keywords));
 }
 
 TEST(MatchingRule, FoldsAccentedCapitals) {
@@ -158,9 +177,7 @@ TEST(KeepPass, AnEntryMatchingTwoKeptRowsStaysUntickedUntilBothAreOff) {
     FormState state;
     state.list.append("WebClient");
     state.list.append("Other");
-    const auto ticks = [&] {
-        return Ticks{state.list.selected(0), state.list.selected(1)};
-    };
+    const auto ticks = [&] { return Ticks{state.list.selected(0), state.list.selected(1)}; };
     state.boxes = {1, 1, 0, 0, 0};
     applyKeepPass(state, overlapping);
     EXPECT_EQ(ticks(), (Ticks{false, true}));

@@ -13,10 +13,10 @@ using testing::RecordingPlatform;
 using Texts = std::vector<std::string>;
 
 struct StartupFixture : ::testing::Test, testing::RecordedForm {
-
     void withMusicFiles(int count) {
         platform.searchResults.clear();
-        for (int i = 0; i < count; ++i) platform.searchResults.push_back("track" + std::to_string(i) + ".mid");
+        for (int i = 0; i < count; ++i)
+            platform.searchResults.push_back("track" + std::to_string(i) + ".mid");
     }
     std::size_t indexOf(const std::vector<std::string>& calls, const std::string& prefix) {
         const auto found = std::find_if(calls.begin(), calls.end(),
@@ -30,9 +30,8 @@ TEST_F(StartupFixture, PlatformCallsComeInStartUpOrder) {
     platform.randomValues = {0.7f};
     platform.seconds = 45296.25f;
     form.Form_Load();
-    EXPECT_EQ(platform.calls,
-              (Texts{"time of day", "seed 45296.250000", "find *.mid", "random", "url  2.mid",
-                     "message box 48 | Información - SpeeDRaiL"}));
+    EXPECT_EQ(platform.calls, (Texts{"time of day", "seed 45296.250000", "find *.mid", "random",
+                                     "url  2.mid", "message box 48 | Información - SpeeDRaiL"}));
     // The window is pumped once before the music starts, and the status text
     // is written only after the message was answered.
     EXPECT_EQ(window.events, (Texts{"pointer 0", "process events",
@@ -49,10 +48,10 @@ struct TrackCase {
 };
 
 TEST_F(StartupFixture, TrackNamesFollowTheNumberOfMusicFiles) {
-    for (const TrackCase c : {TrackCase{0, 0.9f, " 0.mid"}, TrackCase{1, 0.99f, " 0.mid"},
-                              TrackCase{3, 0.0f, " 0.mid"}, TrackCase{3, 0.5f, " 1.mid"},
-                              TrackCase{3, 0.9999999f, " 2.mid"},
-                              TrackCase{40000, 0.9999999f, " 32766.mid"}}) {
+    for (const TrackCase c :
+         {TrackCase{0, 0.9f, " 0.mid"}, TrackCase{1, 0.99f, " 0.mid"}, TrackCase{3, 0.0f, " 0.mid"},
+          TrackCase{3, 0.5f, " 1.mid"}, TrackCase{3, 0.9999999f, " 2.mid"},
+          TrackCase{40000, 0.9999999f, " 32766.mid"}}) {
         RecordingPlatform fresh;
         Form1 started{window, fresh};
         fresh.searchResults.assign(static_cast<std::size_t>(c.files), "x.mid");
@@ -98,19 +97,28 @@ TEST_F(StartupFixture, StoppingTheMusicSetsTheNameAgainThenCloses) {
 std::string expectedMessage(const std::string& advice, const std::string& importance,
                             const std::string& indent, const std::string& year) {
     return "Este es un software EXPERIMENTAL pensado para plataformas GAMING en modo local o "
-           "equipos con gran carga de cálculo puntual (simulación, resolución de algoritmos, etc.), "
-           "por ello, " + advice + " en entornos corporativos ni de juego en red ya que puede detener "
+           "equipos con gran carga de cálculo puntual (simulación, resolución de algoritmos, "
+           "etc.), "
+           "por ello, " +
+           advice +
+           " en entornos corporativos ni de juego en red ya que puede detener "
            "servicios esenciales para desempeñar determinadas tareas, además, al detener servicios "
-           "relativos a la seguridad el propio sistema puede detectarlo como amenaza y proceder a su "
+           "relativos a la seguridad el propio sistema puede detectarlo como amenaza y proceder a "
+           "su "
            "bloqueo o eliminación, en cuyo caso deberá añadirlo como EXCEPCIÓN para poder usarlo."
            "\r\n\r\n"
-           "Utilícelo de forma limitada y en momentos puntuales en los que requiera elevar al máximo "
+           "Utilícelo de forma limitada y en momentos puntuales en los que requiera elevar al "
+           "máximo "
            "el rendimiento y la dedicación del procesador."
-           "\r\n\r\n" + importance +
+           "\r\n\r\n" +
+           importance +
            " REINICIE SIEMPRE su ordenador después de utilizarlo o si experimenta algún problema "
            "durante su ejecución"
-           "\r\n\r\n" + indent + "https://www.retrobench.example.org\r\n"
-           "        contacto@speedrail.example.org  " + year;
+           "\r\n\r\n" +
+           indent +
+           "https://www.retrobench.example.org\r\n"
+           "        contacto@speedrail.example.org  " +
+           year;
 }
 
 TEST_F(StartupFixture, WarningAndInformationMessagesDifferInFourPlaces) {
@@ -136,9 +144,9 @@ TEST_F(StartupFixture, WebShortcutsOpenTheirAddressesAndKeepTheResult) {
     platform.openWebAddressResult = 2;
     form.Click(ControlId::Image6);
     EXPECT_EQ(form.state().msgAnswer, 2);
-    EXPECT_EQ(platform.calls, (Texts{"open https://speedrail.example.org/",
-                                     "open https://speedrail.example.org/",
-                                     "open https://retrobench.example.org/"}));
+    EXPECT_EQ(platform.calls,
+              (Texts{"open https://speedrail.example.org/", "open https://speedrail.example.org/",
+                     "open https://retrobench.example.org/"}));
 }
 
 TEST_F(StartupFixture, ScriptShortcutsLaunchInANormalWindowEachClick) {

@@ -132,7 +132,8 @@ struct EndToEnd : win32::testing::PlatformTest {
 
     std::vector<std::string> entries() const {
         std::vector<std::string> texts;
-        for (std::int16_t i = 0; i < form.state().list.count(); ++i) texts.push_back(form.state().list.text(i));
+        for (std::int16_t i = 0; i < form.state().list.count(); ++i)
+            texts.push_back(form.state().list.text(i));
         return texts;
     }
 
@@ -172,7 +173,8 @@ TEST_F(EndToEnd, ScanListsThePrefixServicesThroughTheRealListingTool) {
     EXPECT_NE(form.state().list.text(entryNamed("Spooler")), "Spooler");
     EXPECT_EQ(form.state().status,
               " >  " + std::to_string(form.state().list.count()) + " servicios detectados ");
-    for (std::int16_t i = 0; i < form.state().list.count(); ++i) EXPECT_TRUE(form.state().list.selected(i));
+    for (std::int16_t i = 0; i < form.state().list.count(); ++i)
+        EXPECT_TRUE(form.state().list.selected(i));
 }
 
 // The tools run are the system's own, whatever lies beside the program (here
@@ -226,7 +228,8 @@ TEST_F(EndToEnd, WithoutTheListingToolTheScanListsTheManagersServicesAndTheyStop
     form.Click(ControlId::Command1);
     EXPECT_EQ(platform.readFile("srv.tmp", 100).value_or(""), "") << "the script found a wmic";
     EXPECT_EQ(entries(), listed);
-    EXPECT_EQ(form.state().status, " >  " + std::to_string(listed.size()) + " servicios detectados ");
+    EXPECT_EQ(form.state().status,
+              " >  " + std::to_string(listed.size()) + " servicios detectados ");
 
     const std::int16_t spooler = entryNamed("Spooler");
     ASSERT_GE(spooler, 0);

@@ -3,9 +3,8 @@
 // winebrowser.exe; a logging stand-in takes its place for the test.
 #include <windows.h>
 // tlhelp32.h builds on the types windows.h declares.
-#include <tlhelp32.h>
-
 #include <gtest/gtest.h>
+#include <tlhelp32.h>
 
 #include <string>
 
@@ -35,8 +34,8 @@ std::string readAll(const std::wstring& path) {
                                                 OPEN_EXISTING, 0, nullptr));
     std::string bytes(4096, '\0');
     DWORD got = 0;
-    if (!file || !::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got,
-                             nullptr)) {
+    if (!file ||
+        !::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) {
         return {};
     }
     bytes.resize(got);
@@ -83,7 +82,9 @@ public:
     std::wstring log() const { return launcher_ + L".log"; }
 
 private:
-    void restore() { ::MoveFileExW(original_.c_str(), launcher_.c_str(), MOVEFILE_REPLACE_EXISTING); }
+    void restore() {
+        ::MoveFileExW(original_.c_str(), launcher_.c_str(), MOVEFILE_REPLACE_EXISTING);
+    }
 
     static constexpr const wchar_t* kOverrides = L"Software\\Wine\\DllOverrides";
     static constexpr const wchar_t* kName = L"winebrowser.exe";

@@ -2,15 +2,14 @@
 // it: the shipped tracks play from start-up on, a folder without tracks plays
 // nothing, the pause picture silences the music and the new-track picture
 // brings it back.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdint>
 #include <optional>
 
-#include "form/layout.h"
 #include "app/win32/dpi.h"
+#include "form/layout.h"
 #include "tests/win32/audio_sink.h"
 #include "tests/win32/platform_test_folder.h"
 #include "tests/win32/started_program.h"

@@ -1,9 +1,8 @@
 // The real program from its distribution folder: the warning appears before
 // the main window, and closing the main window ends the program. A copy of
 // it loads no DLL dropped beside it.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -104,9 +103,8 @@ TEST_F(ProgramStartup, WarningComesFirstThenTheWindowAndClosingItEndsTheProgram)
 // folder.
 TEST_F(ProgramStartup, DllsDroppedBesideTheProgramAreNeverLoadedAndTheWindowStillOpens) {
     const std::vector<std::wstring> dropped = {
-        L"comctl32", L"uxtheme", L"msimg32", L"windowscodecs", L"propsys", L"winmm",
-        L"msacm32",  L"mpr",     L"wmp",     L"dsound",        L"msvfw32", L"quartz",
-        L"oleacc"};
+        L"comctl32", L"uxtheme", L"msimg32", L"windowscodecs", L"propsys", L"winmm", L"msacm32",
+        L"mpr",      L"wmp",     L"dsound",  L"msvfw32",       L"quartz",  L"oleacc"};
     const std::wstring program = folder_ + L"\\SpeeDRaiL.exe";
     ASSERT_TRUE(::CopyFileW(distributedProgram().c_str(), program.c_str(), TRUE));
     for (const auto& name : dropped) {

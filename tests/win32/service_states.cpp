@@ -53,10 +53,9 @@ std::map<std::wstring, DWORD> allServiceStates() {
                             nullptr, 0, &needed, &returned, &resume, nullptr);
     std::vector<BYTE> buffer(needed + 4096);
     resume = 0;
-    if (!::EnumServicesStatusExW(manager.get(), SC_ENUM_PROCESS_INFO, SERVICE_WIN32,
-                                 SERVICE_STATE_ALL, buffer.data(),
-                                 static_cast<DWORD>(buffer.size()), &needed, &returned, &resume,
-                                 nullptr)) {
+    if (!::EnumServicesStatusExW(
+            manager.get(), SC_ENUM_PROCESS_INFO, SERVICE_WIN32, SERVICE_STATE_ALL, buffer.data(),
+            static_cast<DWORD>(buffer.size()), &needed, &returned, &resume, nullptr)) {
         return states;
     }
     const auto* services = reinterpret_cast<const ENUM_SERVICE_STATUS_PROCESSW*>(buffer.data());

@@ -144,8 +144,9 @@ TEST_F(WindowTest, EveryPictureIsDecodedFromTheResources) {
         for (int y = std::max(r.top, 0); y < std::min<int>(r.bottom, client.bottom); ++y) {
             for (int x = std::max(r.left, 0); x < std::min<int>(r.right, client.right); ++x) {
                 const POINT at{x, y};
-                if (std::none_of(covered.begin(), covered.end(),
-                                 [&](const RECT& area) { return ::PtInRect(&area, at) != FALSE; })) {
+                if (std::none_of(covered.begin(), covered.end(), [&](const RECT& area) {
+                        return ::PtInRect(&area, at) != FALSE;
+                    })) {
                     colours.insert(::GetPixel(surface.get(), x, y));
                 }
             }
