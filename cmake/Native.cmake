@@ -27,6 +27,14 @@ add_test(NAME layers
                  -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/CheckLayers.cmake)
 set_tests_properties(layers PROPERTIES LABELS unit)
 
+# Every source as clang-format writes it.
+find_program(SPEEDRAIL_CLANG_FORMAT clang-format REQUIRED)
+add_test(NAME format
+         COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}
+                 -DCLANG_FORMAT=${SPEEDRAIL_CLANG_FORMAT}
+                 -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/CheckFormat.cmake)
+set_tests_properties(format PROPERTIES LABELS unit)
+
 # With clang: the core under AddressSanitizer and UndefinedBehaviorSanitizer,
 # with coverage for the fuzzer, runs the unit tests once more and the fuzz
 # targets. Any sanitizer report fails the test.

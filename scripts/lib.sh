@@ -26,9 +26,10 @@ log() { printf '== %s\n' "$*" >&2; }
 # link against (libclang-rt-dev). Carlito (Calibri's metrics) and
 # Liberation Sans (Arial's) keep the captions inside their controls: with
 # no stand-in installed Wine draws them in the much wider DejaVu Sans.
-# OpenSSL and osslsigncode sign the release and check its signature.
+# OpenSSL and osslsigncode sign the release and check its signature;
+# clang-format checks that the sources are as it would write them.
 ensure_packages() {
-  local wanted=(cmake ninja-build g++ clang libclang-rt-dev libgtest-dev googletest
+  local wanted=(cmake ninja-build g++ clang libclang-rt-dev clang-format libgtest-dev googletest
                 libbenchmark-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
                 wine wine64 gstreamer1.0-plugins-base gstreamer1.0-plugins-bad
                 timgm6mb-soundfont fonts-crosextra-carlito fonts-liberation
