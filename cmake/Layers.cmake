@@ -1,8 +1,8 @@
 # The layers of the code: each folder with the folders it stands on. A folder
 # may include and call its own files and those of the folders below it, and
 # nothing above. The one table serves both checks: the build makes each
-# folder a library that links only the folders it stands on (and the native
-# build links each library alone, so that a call upward fails to link), and
+# folder a library that links only the folders it stands on (and links each
+# library alone as well, so that a call upward fails to link), and
 # the layers test (CheckLayers.cmake) checks every include against it.
 #
 #   base <- platform <- form <- services, shortcuts <- app

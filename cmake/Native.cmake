@@ -10,18 +10,6 @@ include(GoogleTest)
 # by their bytes, so that a name stays the same from build to build.
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES LABELS unit)
 
-# Each layer linked on its own with only the layers it stands on: a call to
-# a layer above it leaves a symbol undefined and fails the build.
-get_property(SPEEDRAIL_LAYER_TARGETS GLOBAL PROPERTY SPEEDRAIL_LAYER_TARGETS)
-foreach(target ${SPEEDRAIL_LAYER_TARGETS})
-  get_target_property(below ${target} LINK_LIBRARIES)
-  add_library(${target}_alone SHARED $<TARGET_OBJECTS:${target}>)
-  if(below)
-    target_link_libraries(${target}_alone PRIVATE ${below})
-  endif()
-  target_link_options(${target}_alone PRIVATE -Wl,--no-undefined)
-endforeach()
-
 add_test(NAME layers
          COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}
                  -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/CheckLayers.cmake)
