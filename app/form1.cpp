@@ -57,6 +57,4 @@ void Form1::Click(ControlId control) {
 
 void Form1::ToggleEntry(std::int16_t index) { speedrail::ToggleEntry(form_, index); }
 
-bool hasClickHandler(ControlId control) { return eventOf(control) != nullptr; }
-
 }  // namespace speedrail

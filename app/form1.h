@@ -30,7 +30,4 @@ private:
     Form form_;
 };
 
-// Whether a click on the control runs a handler.
-bool hasClickHandler(layout::ControlId control);
-
 }  // namespace speedrail
