@@ -18,25 +18,23 @@ struct Event {
 };
 
 // A box's click changes its value; the box-change rule then runs the box's
-// own handler. Labels, Image4, the shapes and the hidden buttons have no
-// click of their own.
+// own handler.
+template <Box box>
+void toggle(Form& form) {
+    ToggleBox(form, box);
+}
+
+// Labels, Image4, the shapes and the hidden buttons have no click of their
+// own.
 constexpr Event kEvents[] = {
-    {ControlId::Command1, Command1_Click},
-    {ControlId::Command4, Command4_Click},
-    {ControlId::Command5, Command5_Click},
-    {ControlId::Check1, [](Form& form) { ToggleBox(form, Box::Check1); }},
-    {ControlId::Check2, [](Form& form) { ToggleBox(form, Box::Check2); }},
-    {ControlId::Check3, [](Form& form) { ToggleBox(form, Box::Check3); }},
-    {ControlId::Check4, [](Form& form) { ToggleBox(form, Box::Check4); }},
-    {ControlId::Check5, [](Form& form) { ToggleBox(form, Box::Check5); }},
-    {ControlId::Image1, Image1_Click},
-    {ControlId::Image2, Image2_Click},
-    {ControlId::Image3, Image3_Click},
-    {ControlId::Image5, Image5_Click},
-    {ControlId::Image6, Image6_Click},
-    {ControlId::Image7, Image7_Click},
-    {ControlId::Image8, Image8_Click},
-    {ControlId::Label2, Label2_Click},
+    {ControlId::Command1, Command1_Click},    {ControlId::Command4, Command4_Click},
+    {ControlId::Command5, Command5_Click},    {ControlId::Check1, toggle<Box::Check1>},
+    {ControlId::Check2, toggle<Box::Check2>}, {ControlId::Check3, toggle<Box::Check3>},
+    {ControlId::Check4, toggle<Box::Check4>}, {ControlId::Check5, toggle<Box::Check5>},
+    {ControlId::Image1, Image1_Click},        {ControlId::Image2, Image2_Click},
+    {ControlId::Image3, Image3_Click},        {ControlId::Image5, Image5_Click},
+    {ControlId::Image6, Image6_Click},        {ControlId::Image7, Image7_Click},
+    {ControlId::Image8, Image8_Click},        {ControlId::Label2, Label2_Click},
 };
 
 const Event* eventOf(ControlId control) {

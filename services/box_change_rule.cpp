@@ -4,25 +4,9 @@
 namespace speedrail {
 namespace {
 
-void runBoxHandler(Form& form, Box box) {
-    switch (box) {
-        case Box::Check1:
-            Check1_Click(form);
-            break;
-        case Box::Check2:
-            Check2_Click(form);
-            break;
-        case Box::Check3:
-            Check3_Click(form);
-            break;
-        case Box::Check4:
-            Check4_Click(form);
-            break;
-        case Box::Check5:
-            Check5_Click(form);
-            break;
-    }
-}
+// Each box's own handler, in the boxes' order.
+constexpr void (*kBoxHandlers[kBoxCount])(Form&) = {Check1_Click, Check2_Click, Check3_Click,
+                                                    Check4_Click, Check5_Click};
 
 }  // namespace
 
@@ -31,7 +15,7 @@ void SetBox(Form& form, Box box, int value) {
     if (stored == value) return;
     stored = value;
     form.window.boxChanged(box, Repaint::Later);
-    runBoxHandler(form, box);
+    kBoxHandlers[static_cast<std::size_t>(box)](form);
 }
 
 void ToggleBox(Form& form, Box box) { SetBox(form, box, form.state.box(box) == 1 ? 0 : 1); }

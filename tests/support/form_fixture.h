@@ -11,6 +11,11 @@
 
 namespace speedrail::testing {
 
+// A listing as the listing tool writes it: a header, then one name a line.
+std::string listingNaming(const std::vector<std::string>& entries);
+// The list's ticks, in order.
+std::vector<bool> ticksOf(const ServiceList& list);
+
 struct RecordedForm {
     RecordingWindow window;
     RecordingPlatform platform;
@@ -21,8 +26,7 @@ struct RecordedForm {
     // Scans a listing that names `entries` (after its header), so that the
     // list holds them all ticked; then forgets the scan's calls and events.
     void scan(const std::vector<std::string>& entries);
-    // The list's ticks, in order.
-    std::vector<bool> ticks() const;
+    std::vector<bool> ticks() const { return ticksOf(form.state().list); }
 };
 
 }  // namespace speedrail::testing

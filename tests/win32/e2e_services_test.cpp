@@ -16,6 +16,7 @@
 #include "services/command_line.h"
 #include "services/listing_reader.h"
 #include "tests/support/recording_window.h"
+#include "tests/win32/confirming_platform.h"
 #include "tests/win32/platform_test_folder.h"
 #include "tests/win32/service_states.h"
 
@@ -25,15 +26,7 @@ namespace {
 using layout::ControlId;
 using testing::RecordingWindow;
 
-// The real platform, with the stop run's confirmation answered Yes.
-class ConfirmingPlatform : public win32::Win32Platform {
-public:
-    std::int32_t messageBox(const std::string&, std::int32_t, const std::string&) override {
-        ++boxesShown;
-        return message_box::kAnswerYes;
-    }
-    int boxesShown = 0;
-};
+using win32::testing::ConfirmingPlatform;
 
 // Stand-ins for the system's tools, each leaving a mark when it runs, put
 // into folders for as long as the object lives.

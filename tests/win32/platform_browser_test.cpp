@@ -1,13 +1,14 @@
 // Opening a web address: the system's browser launcher starts once, with
 // the address alone, in a window that shows. Under Wine the launcher is
 // winebrowser.exe; a logging stand-in takes its place for the test.
+#include <gtest/gtest.h>
 #include <windows.h>
 // tlhelp32.h builds on the types windows.h declares.
-#include <gtest/gtest.h>
 #include <tlhelp32.h>
 
 #include <string>
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
@@ -20,26 +21,6 @@ namespace {
 bool underWine() {
     const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
     return ntdll && ::GetProcAddress(ntdll, "wine_get_version");
-}
-
-std::wstring systemFolderFile(const wchar_t* name) {
-    wchar_t folder[MAX_PATH] = {};
-    const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
-    return std::wstring(folder, length) + L"\\" + name;
-}
-
-std::string readAll(const std::wstring& path) {
-    const UniqueKernelHandle file(::CreateFileW(path.c_str(), GENERIC_READ,
-                                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                                OPEN_EXISTING, 0, nullptr));
-    std::string bytes(4096, '\0');
-    DWORD got = 0;
-    if (!file ||
-        !::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) {
-        return {};
-    }
-    bytes.resize(got);
-    return bytes;
 }
 
 bool launcherRunning() {
@@ -88,7 +69,7 @@ private:
 
     static constexpr const wchar_t* kOverrides = L"Software\\Wine\\DllOverrides";
     static constexpr const wchar_t* kName = L"winebrowser.exe";
-    const std::wstring launcher_ = systemFolderFile(L"winebrowser.exe");
+    const std::wstring launcher_ = systemFolder() + L"\\winebrowser.exe";
     const std::wstring original_ = launcher_ + L".speedrail-original";
 };
 
@@ -101,14 +82,16 @@ TEST_F(WebAddress, StartsTheBrowserLauncherOnceWithTheAddressAloneAndShown) {
 
     EXPECT_GT(platform.openWebAddress("https://speedrail.example.org/versión"), 32);
 
-    ASSERT_TRUE(waitFor([&] { return !readAll(launcher.log()).empty(); }, 30000))
+    const auto logged = [&] {
+        return platform.readFile(toUtf8(launcher.log()), 4096).value_or("");
+    };
+    ASSERT_TRUE(waitFor([&] { return !logged().empty(); }, 30000))
         << "the browser launcher never started";
     // A second start would have come at the same moment as the first.
     ASSERT_TRUE(waitFor([] { return !launcherRunning(); }, 30000));
-    const std::string logged = readAll(launcher.log());
     // Show command 1: a normal window. The quotes are the association's own
     // ("%1"); nothing else follows the address.
-    EXPECT_EQ(logged, "show=1|args=\"https://speedrail.example.org/versión\"\n");
+    EXPECT_EQ(logged(), "show=1|args=\"https://speedrail.example.org/versión\"\n");
 }
 
 }  // namespace

@@ -178,18 +178,10 @@ HCURSOR WindowTest::pointerOver(POINT client) {
 }
 
 void WindowTest::scan(const std::vector<std::string>& entries) {
-    std::string listing = "Name\r\n";
-    for (const auto& entry : entries) listing += entry + "\r\n";
-    platform.files["srv.tmp"] = listing;
+    platform.files["srv.tmp"] = ::speedrail::testing::listingNaming(entries);
     window->form().Click(layout::ControlId::Command1);
     window->processPendingEvents();
     platform.calls.clear();
-}
-
-std::vector<bool> WindowTest::ticks() const {
-    std::vector<bool> result;
-    for (std::int16_t i = 0; i < entries().count(); ++i) result.push_back(entries().selected(i));
-    return result;
 }
 
 RECT WindowTest::listRow(std::int16_t index) const {

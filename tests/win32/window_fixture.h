@@ -16,6 +16,7 @@
 
 #include "app/win32/main_window.h"
 #include "form/layout.h"
+#include "tests/support/form_fixture.h"
 #include "tests/support/recording_platform.h"
 
 namespace speedrail::win32::testing {
@@ -73,7 +74,7 @@ protected:
     void scan(const std::vector<std::string>& entries);
     // The form's service list, and its ticks in order.
     const ServiceList& entries() const { return window->form().state().list; }
-    std::vector<bool> ticks() const;
+    std::vector<bool> ticks() const { return ::speedrail::testing::ticksOf(entries()); }
     // Points of list entry `index`'s row (list client pixels, at 96 dpi):
     // on its tick box, and on its text.
     POINT onTick(std::int16_t index) const;

@@ -8,19 +8,11 @@
 #include "app/win32/control_window_ids.h"
 #include "app/win32/main_window.h"
 #include "form/layout.h"
-#include "platform/win32/win32_platform.h"
+#include "tests/win32/confirming_platform.h"
 #include "tests/win32/platform_test_folder.h"
 
 namespace speedrail::win32::testing {
 namespace {
-
-// The real platform, with the stop run's confirmation answered Yes.
-class ConfirmingPlatform : public Win32Platform {
-public:
-    std::int32_t messageBox(const std::string&, std::int32_t, const std::string&) override {
-        return message_box::kAnswerYes;
-    }
-};
 
 using WindowForeground = PlatformTest;
 
