@@ -33,7 +33,7 @@ void Form1::Form_Load() {
     tryStep([&] { platform.setPlayerUrl(state.midiFile); });
     tryStep([&] {
         state.msgAnswer =
-            platform.messageBox(warningMessage(), message_box::kExclamationOk, kMessageTitle);
+            platform.messageBox(warningMessage(), message_box::kExclamationOk, message_box::kTitle);
     });
     state.spinnerFrames = kSpinnerFrames;
     showStatus(form_, " > Ajuste de alto rendimiento (STOP FULL SERVICES)", Repaint::Now);

@@ -1,11 +1,9 @@
-// The texts of the two long message boxes and the title every box carries.
+// The texts of the two long message boxes.
 #pragma once
 
 #include <string>
 
 namespace speedrail {
-
-inline constexpr const char* kMessageTitle = "Información - SpeeDRaiL";
 
 // Shown at start-up, before the window appears.
 std::string warningMessage();

@@ -14,8 +14,8 @@ namespace speedrail {
 
 // Window styles for launched programs, numbered as the system numbers them.
 enum class WindowStyle : int {
-    Normal = 1,     // a normal window that takes the focus
-    Minimized = 2,  // a minimised window that takes the focus
+    Normal = 1,            // a normal window that takes the focus
+    MinimizedNoFocus = 7,  // a minimised window that leaves the focus where it is
 };
 
 // What a launched program reads as its standard input.
@@ -64,6 +64,8 @@ public:
 
 // Message box styles and answers, valued as the system values them.
 namespace message_box {
+// The title every message box of the program carries.
+inline constexpr const char* kTitle = "Información - SpeeDRaiL";
 constexpr std::int32_t kExclamationOk = 48;
 constexpr std::int32_t kYesNo = 4;
 constexpr std::int32_t kAnswerOk = 1;

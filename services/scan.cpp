@@ -49,7 +49,7 @@ void Command1_Click(Form& form) {
     std::unique_ptr<LaunchedProcess> script;
     tryStep([&] {
         script = platform.launch(kListingScript, ProgramLookup::WorkingFolder,
-                                 WindowStyle::Minimized, ChildInput::NullDevice);
+                                 WindowStyle::MinimizedNoFocus, ChildInput::NullDevice);
     });
     form.state.list.clear();
     form.window.listChanged(Repaint::Later);

@@ -27,7 +27,7 @@ std::int16_t runServicePass(Form& form, Spinner& spinner, const std::string& sta
 // waits for it, and it can never wait for a key.
 inline void launchServiceCommand(PlatformOps& platform, const std::string& commandLine) {
     tryStep([&] {
-        platform.launch(commandLine, ProgramLookup::SystemFolder, WindowStyle::Minimized,
+        platform.launch(commandLine, ProgramLookup::SystemFolder, WindowStyle::MinimizedNoFocus,
                         ChildInput::NullDevice);
     });
 }

@@ -1,7 +1,6 @@
 // The stop run: after a confirmation, two stop commands for every ticked
 // entry, "sc stop" first and "net stop" after a pause, then the count.
 #include "base/number_text.h"
-#include "form/messages.h"
 #include "services/command_line.h"
 #include "services/service_handlers.h"
 #include "services/service_pass.h"
@@ -11,7 +10,7 @@ namespace speedrail {
 void Command4_Click(Form& form) {
     form.state.msgAnswer = form.platform.messageBox(
         "¿Está plenamente seguro de querer detener los servicios indicados?", message_box::kYesNo,
-        kMessageTitle);
+        message_box::kTitle);
     if (form.state.msgAnswer != message_box::kAnswerYes) return;
 
     form.window.setPointer(Pointer::Busy);

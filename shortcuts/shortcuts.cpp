@@ -19,7 +19,7 @@ void launchScript(PlatformOps& platform, const std::string& script) {
     } catch (const LaunchError&) {
         platform.messageBox(
             "No se ha podido iniciar \"" + script + "\". Compruebe que está junto a SpeeDRaiL.exe.",
-            message_box::kExclamationOk, kMessageTitle);
+            message_box::kExclamationOk, message_box::kTitle);
     }
 }
 
@@ -40,8 +40,8 @@ void Image7_Click(Form& form) { launchScript(form.platform, "srvopen.cmd"); }
 void Image8_Click(Form& form) { launchScript(form.platform, "fix_W7-10.cmd"); }
 
 void Image5_Click(Form& form) {
-    form.state.msgAnswer =
-        form.platform.messageBox(informationMessage(), message_box::kExclamationOk, kMessageTitle);
+    form.state.msgAnswer = form.platform.messageBox(
+        informationMessage(), message_box::kExclamationOk, message_box::kTitle);
 }
 
 void Image2_Click(Form& form) {

@@ -5,6 +5,7 @@
 
 #include "app/win32/main_window.h"
 #include "platform/win32/system_library.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
 
 namespace {
@@ -55,7 +56,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     } catch (const std::exception&) {
         // Only the window's creation can fail here: say so instead of crashing.
         ::MessageBoxW(nullptr, L"No se ha podido crear la ventana de SpeeDRaiL.",
-                      L"Información - SpeeDRaiL", MB_ICONERROR | MB_OK);
+                      speedrail::win32::toWide(speedrail::message_box::kTitle).c_str(),
+                      MB_ICONERROR | MB_OK);
         return 1;
     }
 }

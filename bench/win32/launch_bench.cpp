@@ -33,9 +33,9 @@ double millisecondsSince(Clock::time_point start) {
 
 double launchThroughPlatform(speedrail::win32::Win32Platform& platform, const std::string& line) {
     const auto start = Clock::now();
-    auto child =
-        platform.launch(line, speedrail::ProgramLookup::SystemFolder,
-                        speedrail::WindowStyle::Minimized, speedrail::ChildInput::NullDevice);
+    auto child = platform.launch(line, speedrail::ProgramLookup::SystemFolder,
+                                 speedrail::WindowStyle::MinimizedNoFocus,
+                                 speedrail::ChildInput::NullDevice);
     const double elapsed = millisecondsSince(start);
     child->waitForExit(kChildTimeoutMs);
     return elapsed;

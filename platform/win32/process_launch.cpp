@@ -25,8 +25,10 @@ private:
     UniqueKernelHandle process_;
 };
 
+// A console started for a run must never take the keys: the user types into
+// the window, and consoles appear late, after the run may already be over.
 WORD showCommandFor(WindowStyle style) {
-    return style == WindowStyle::Minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL;
+    return style == WindowStyle::MinimizedNoFocus ? SW_SHOWMINNOACTIVE : SW_SHOWNORMAL;
 }
 
 [[noreturn]] void throwLaunchError(const char* what, const std::string& commandLine, DWORD error) {

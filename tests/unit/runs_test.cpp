@@ -68,10 +68,10 @@ TEST_F(RunFixture, StopRunStopsTheTickedEntriesTwice) {
     EXPECT_EQ(
         platform.calls,
         (Texts{"message box 4 | Información - SpeeDRaiL",
-               "launch sc stop \"Spooler\" | style 2 | null input | system folder",
-               "launch sc stop \"Two Words\" | style 2 | null input | system folder", "sleep 5000",
-               "launch net stop \"Spooler\" | style 2 | null input | system folder",
-               "launch net stop \"Two Words\" | style 2 | null input | system folder",
+               "launch sc stop \"Spooler\" | style 7 | null input | system folder",
+               "launch sc stop \"Two Words\" | style 7 | null input | system folder", "sleep 5000",
+               "launch net stop \"Spooler\" | style 7 | null input | system folder",
+               "launch net stop \"Two Words\" | style 7 | null input | system folder",
                "sleep 3000"}));
     const Texts expected =
         concat(concat({" > Deteniendo ... "},
@@ -116,8 +116,8 @@ TEST_F(RunFixture, EmptySelectedEntryGetsAnEmptyNameAndCounts) {
     platform.messageBoxAnswers = {6};
     form.Click(ControlId::Command4);
     EXPECT_EQ(platform.callsStartingWith("launch"),
-              (Texts{"launch sc stop \"\" | style 2 | null input | system folder",
-                     "launch net stop \"\" | style 2 | null input | system folder"}));
+              (Texts{"launch sc stop \"\" | style 7 | null input | system folder",
+                     "launch net stop \"\" | style 7 | null input | system folder"}));
     EXPECT_EQ(form.state().status, " > Se han intentado detener 1 servicios ");
 }
 
@@ -128,7 +128,7 @@ TEST_F(RunFixture, ResumeRunStartsEveryEntryTwice) {
     Texts starts;
     for (const char* name : {"Alpha", "Spooler", "Gamma", "Two Words", "Epsilon"}) {
         starts.push_back(std::string("launch sc start \"") + name +
-                         "\" | style 2 | null input | system folder");
+                         "\" | style 7 | null input | system folder");
     }
     EXPECT_EQ(platform.calls, concat(concat(starts, {"sleep 3000"}), starts));
     const Texts expected =

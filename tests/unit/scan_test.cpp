@@ -26,7 +26,7 @@ TEST_F(ScanFixture, FirstScanWritesTheScriptRunsItAndTicksEveryName) {
     EXPECT_EQ(platform.files.at("srv.cmd"), kNewScript);
     EXPECT_EQ(std::string(kNewScript).size(), 41u);
     EXPECT_EQ(platform.calls, (Texts{"exists srv.cmd", "write srv.cmd",
-                                     "launch srv.cmd | style 2 | null input | working folder",
+                                     "launch srv.cmd | style 7 | null input | working folder",
                                      "sleep 2000", "wait 28000", "read srv.tmp"}));
     ASSERT_EQ(form.state().list.count(), 3);
     EXPECT_EQ(form.state().list.text(0), "BITS ");

@@ -138,7 +138,7 @@ struct EndToEnd : win32::testing::PlatformTest {
         createFile("listing.cmd",
                    "@wmic path win32_service get name,servicetype > listing.txt\r\n@exit\r\n");
         const auto script = platform.launch("listing.cmd", ProgramLookup::WorkingFolder,
-                                            WindowStyle::Minimized, ChildInput::NullDevice);
+                                            WindowStyle::MinimizedNoFocus, ChildInput::NullDevice);
         EXPECT_TRUE(script->waitForExit(30000));
         const auto bytes = platform.readFile("listing.txt", kMaxListingBytes);
         if (!bytes) return {};

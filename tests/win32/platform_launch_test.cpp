@@ -33,7 +33,7 @@ TEST_F(PlatformLaunchTest, NullDeviceGivesEndOfInputAtOnceAndTheAskedWindowStyle
         const char* show;
     };
     for (const Case& c :
-         {Case{WindowStyle::Normal, "show=1\n"}, Case{WindowStyle::Minimized, "show=2\n"}}) {
+         {Case{WindowStyle::Normal, "show=1\n"}, Case{WindowStyle::MinimizedNoFocus, "show=7\n"}}) {
         SCOPED_TRACE(c.show);
         EXPECT_EQ(probe(c.style, ChildInput::NullDevice),
                   std::string(c.show) + "stdhandles=1\nconsole=0\ninput=eof\n");
@@ -54,8 +54,8 @@ TEST_F(PlatformLaunchTest, TheChildInheritsNoOtherHandleThanTheNullDevice) {
                                                   &inheritable, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(secret);
     const std::string value = std::to_string(reinterpret_cast<std::uintptr_t>(secret.get()));
-    EXPECT_EQ(probe(WindowStyle::Minimized, ChildInput::NullDevice, " " + value),
-              "show=2\nstdhandles=1\nconsole=0\ninput=eof\nhandle=none\n");
+    EXPECT_EQ(probe(WindowStyle::MinimizedNoFocus, ChildInput::NullDevice, " " + value),
+              "show=7\nstdhandles=1\nconsole=0\ninput=eof\nhandle=none\n");
 }
 
 TEST_F(PlatformLaunchTest, ScriptByBareNameRunsFromTheCurrentFolderWithItsArguments) {
@@ -64,7 +64,7 @@ TEST_F(PlatformLaunchTest, ScriptByBareNameRunsFromTheCurrentFolderWithItsArgume
         SCOPED_TRACE(input == ChildInput::NullDevice ? "null device" : "console");
         ::DeleteFileW(L"cmd_ran.txt");
         auto process = platform_.launch("probe.cmd hello", ProgramLookup::SystemSearch,
-                                        WindowStyle::Minimized, input);
+                                        WindowStyle::MinimizedNoFocus, input);
         ASSERT_TRUE(process->waitForExit(kChildTimeoutMs));
         EXPECT_EQ(platform_.readFile("cmd_ran.txt", 100), std::optional<std::string>("hello\r\n"));
     }
@@ -79,7 +79,7 @@ TEST_F(PlatformLaunchTest, WorkingFolderScriptRunsByItsFullPathWithoutWorkingFol
                "@echo %~0 %1> script.txt\r\n"
                "@if defined NoDefaultCurrentDirectoryInExePath echo no search>> script.txt\r\n");
     auto process = platform_.launch("probe.cmd hello", ProgramLookup::WorkingFolder,
-                                    WindowStyle::Minimized, ChildInput::NullDevice);
+                                    WindowStyle::MinimizedNoFocus, ChildInput::NullDevice);
     ASSERT_TRUE(process->waitForExit(kChildTimeoutMs));
     EXPECT_EQ(platform_.readFile("script.txt", 1000),
               toUtf8(folder_) + "\\probe.cmd hello\r\nno search\r\n");
@@ -103,7 +103,7 @@ TEST_F(PlatformLaunchTest, CommandLineThatCannotStartThrowsLaunchError) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.commandLine);
-        EXPECT_THROW(platform_.launch(c.commandLine, c.lookup, WindowStyle::Minimized,
+        EXPECT_THROW(platform_.launch(c.commandLine, c.lookup, WindowStyle::MinimizedNoFocus,
                                       ChildInput::NullDevice),
                      LaunchError);
     }
