@@ -7,9 +7,9 @@ namespace speedrail::win32 {
 
 constexpr int kDefaultDpi = 96;
 
-// The window's DPI: GetDpiForWindow where the system has it (Windows 10
-// 1607 and later, looked up at run time), otherwise the screen's DPI from
-// the device caps (Windows 7 and 8).
+// The window's DPI, from the first the system has (each looked up at run
+// time): the window's own (Windows 10 1607 and later), its monitor's
+// (Windows 8.1 and later), then the system's, from the screen's device caps.
 int dpiForWindow(HWND window);
 
 // A size given in pixels at 96 dpi, at `dpi`.

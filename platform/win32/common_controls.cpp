@@ -6,20 +6,18 @@ namespace speedrail::win32::common_controls {
 namespace {
 
 struct Functions {
-    using InitCommonControlsEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    using SetWindowSubclass = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR);
-    using RemoveWindowSubclass = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR);
-    using DefSubclassProc = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
-
     // Stays loaded until the process ends: the controls' window procedures
     // live in it.
     SystemLibrary library{L"comctl32.dll"};
-    SetWindowSubclass setWindowSubclass = library.find<SetWindowSubclass>("SetWindowSubclass");
-    RemoveWindowSubclass removeWindowSubclass =
-        library.find<RemoveWindowSubclass>("RemoveWindowSubclass");
-    DefSubclassProc defSubclassProc = library.find<DefSubclassProc>("DefSubclassProc");
+    decltype(&::SetWindowSubclass) setWindowSubclass =
+        library.find<decltype(&::SetWindowSubclass)>("SetWindowSubclass");
+    decltype(&::RemoveWindowSubclass) removeWindowSubclass =
+        library.find<decltype(&::RemoveWindowSubclass)>("RemoveWindowSubclass");
+    decltype(&::DefSubclassProc) defSubclassProc =
+        library.find<decltype(&::DefSubclassProc)>("DefSubclassProc");
     bool registered = [this] {
-        const auto initialize = library.find<InitCommonControlsEx>("InitCommonControlsEx");
+        const auto initialize =
+            library.find<decltype(&::InitCommonControlsEx)>("InitCommonControlsEx");
         const INITCOMMONCONTROLSEX classes{sizeof(classes),
                                            ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
         return initialize && initialize(&classes);

@@ -3,6 +3,10 @@
 // player object.
 #pragma once
 
+#include <windows.h>
+// mmsystem.h builds on the types windows.h declares.
+#include <mmsystem.h>
+
 #include <string>
 
 #include "platform/win32/system_library.h"
@@ -25,11 +29,10 @@ public:
 private:
     bool send(const std::wstring& command) const;
 
-    using SendStringFunction = DWORD(WINAPI*)(const wchar_t*, wchar_t*, UINT, HWND);
-
     // winmm is no known DLL: it is loaded from the system folder when needed.
     SystemLibrary winmm_{L"winmm.dll"};
-    SendStringFunction sendString_ = winmm_.find<SendStringFunction>("mciSendStringW");
+    decltype(&::mciSendStringW) sendString_ =
+        winmm_.find<decltype(&::mciSendStringW)>("mciSendStringW");
     std::wstring alias_;  // unique per object: several players may coexist
     bool open_ = false;
 };

@@ -5,12 +5,8 @@
 namespace speedrail::win32 {
 
 void restrictDllSearchToSystemFolder() {
-    using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
-    const HMODULE kernel32 = ::GetModuleHandleW(L"kernel32.dll");
-    const FARPROC proc =
-        kernel32 ? ::GetProcAddress(kernel32, "SetDefaultDllDirectories") : nullptr;
-    const auto setDefaultDllDirectories =
-        reinterpret_cast<SetDefaultDllDirectoriesFunction>(reinterpret_cast<void (*)()>(proc));
+    const auto setDefaultDllDirectories = exportedFunction<decltype(&::SetDefaultDllDirectories)>(
+        ::GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
     if (setDefaultDllDirectories && setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
     ::SetDllDirectoryW(L"");
 }

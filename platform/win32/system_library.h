@@ -23,6 +23,16 @@ void restrictDllSearchToSystemFolder();
 // system does not say.
 std::wstring systemFolder();
 
+// The exported function `name` of `module` as a `Function` pointer, the
+// type taken from the system's own declaration (decltype(&::Name)); null
+// when the module or the function is missing.
+template <typename Function>
+Function exportedFunction(HMODULE module, const char* name) {
+    const FARPROC proc = module ? ::GetProcAddress(module, name) : nullptr;
+    // Through void(*)() so that no compiler warns about the cast.
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(proc));
+}
+
 // A DLL of the system folder, loaded for as long as the object lives. A DLL
 // that the program's manifest redirects (the common controls, version 6)
 // still comes from where the manifest points.
@@ -34,9 +44,7 @@ public:
     // DLL or the function is missing.
     template <typename Function>
     Function find(const char* name) const {
-        const FARPROC proc = module_ ? ::GetProcAddress(module_.get(), name) : nullptr;
-        // Through void(*)() so that no compiler warns about the cast.
-        return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(proc));
+        return exportedFunction<Function>(module_.get(), name);
     }
 
 private:

@@ -6,18 +6,15 @@ namespace speedrail::win32::oleacc {
 namespace {
 
 struct Functions {
-    using CreateStdAccessibleObject = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
-    using LresultFromObject = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
-    using AccessibleObjectFromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
-
     // Stays loaded until the process ends: the standard objects it makes
     // live in it, and a client may hold them for as long as it likes.
     SystemLibrary library{L"oleacc.dll"};
-    CreateStdAccessibleObject createStd =
-        library.find<CreateStdAccessibleObject>("CreateStdAccessibleObject");
-    LresultFromObject lresultFromObject = library.find<LresultFromObject>("LresultFromObject");
-    AccessibleObjectFromWindow fromWindow =
-        library.find<AccessibleObjectFromWindow>("AccessibleObjectFromWindow");
+    decltype(&::CreateStdAccessibleObject) createStd =
+        library.find<decltype(&::CreateStdAccessibleObject)>("CreateStdAccessibleObject");
+    decltype(&::LresultFromObject) lresultFromObject =
+        library.find<decltype(&::LresultFromObject)>("LresultFromObject");
+    decltype(&::AccessibleObjectFromWindow) fromWindow =
+        library.find<decltype(&::AccessibleObjectFromWindow)>("AccessibleObjectFromWindow");
 };
 
 // Loaded on first use; never changed after.
