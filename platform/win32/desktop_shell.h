@@ -4,15 +4,29 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
 namespace speedrail::win32 {
 
+// A request to open an address through the desktop's shell: nothing when
+// the desktop offers no shell to ask, otherwise the shell's answer.
+using DesktopShellRequest = std::function<std::optional<HRESULT>(const std::wstring& address)>;
+
 // Asks the shell that runs the desktop (Explorer, unelevated) to open
 // `address` with the verb "open", no parameters, no folder, in a normal
-// window. Nothing when the desktop offers no shell to ask; otherwise the
-// result of the request.
+// window. Needs COM on the calling thread; every call crosses into the
+// shell's process and may wait on it for as long as the shell is busy.
 std::optional<HRESULT> openThroughDesktopShell(const std::wstring& address);
+
+// Runs `request` for `address` on a worker thread with a COM apartment of
+// its own, and waits for it at most `limitMs`. Meanwhile this thread runs
+// only the messages that other threads send it (a shell's broadcast must
+// not wait on us): no posted message or input is dispatched, so no handler
+// of the window starts inside the one that waits. Nothing when the request
+// has not answered in time; its late answer is dropped.
+std::optional<HRESULT> askWithin(DesktopShellRequest request, const std::wstring& address,
+                                 DWORD limitMs);
 
 }  // namespace speedrail::win32

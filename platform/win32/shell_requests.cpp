@@ -4,6 +4,8 @@
 #include <shellapi.h>
 
 #include "platform/win32/desktop_shell.h"
+#include "platform/win32/elevation.h"
+#include "platform/win32/shell_open_result.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
 
@@ -11,17 +13,8 @@ namespace speedrail::win32 {
 
 namespace {
 
-// The result as the shell's own open function reports it: above 32 on
-// success, otherwise a small error code. Its codes up to 32 are the
-// system's error numbers (2 file not found, 5 access denied, ...).
-constexpr std::int32_t kOpened = 42;
-std::int32_t openResult(HRESULT result) {
-    if (SUCCEEDED(result)) return kOpened;
-    const DWORD code = HRESULT_CODE(result);
-    return HRESULT_FACILITY(result) == FACILITY_WIN32 && code <= 32
-               ? static_cast<std::int32_t>(code)
-               : SE_ERR_NOASSOC;
-}
+constexpr const char* kNotOpenedAsDesktopUser =
+    "No se ha podido abrir la página como usuario del escritorio. Ábrala en su navegador:";
 
 }  // namespace
 
@@ -38,16 +31,27 @@ std::int32_t Win32Platform::messageBox(const std::string& text, std::int32_t sty
 // The program runs elevated, and whatever the shell starts from here would
 // inherit that: a browser with administrator rights, perhaps in another
 // user's profile. So the desktop's own shell, which runs as the signed-in
-// user, is asked to open the address; only where there is no such shell
-// does this program's shell do it. Either way the browser gets the address
-// alone and shows its window.
+// user, is asked to open the address. Where there is no such shell, or it
+// does not answer in time, an elevated program starts nothing and shows the
+// address instead; only an unelevated one opens it through its own shell.
+// Either way the browser gets the address alone and shows its window.
 std::int32_t Win32Platform::openWebAddress(const std::string& address) {
     const std::wstring wideAddress = toWide(address);
-    if (const auto result = openThroughDesktopShell(wideAddress)) return openResult(*result);
+    const DesktopShellRoute route = desktopShellRoute();
+    if (const auto answer = askWithin(route.request, wideAddress, route.limitMs)) {
+        return shellOpenResult(*answer);
+    }
+    if (processIsElevated()) {
+        messageBox(std::string(kNotOpenedAsDesktopUser) + "\n\n" + address,
+                   message_box::kExclamationOk, message_box::kTitle);
+        return SE_ERR_ACCESSDENIED;
+    }
     // The shell answers with a pseudo instance handle that fits in 32 bits.
     const HINSTANCE instance =
         ::ShellExecuteW(owner_, L"open", wideAddress.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return static_cast<std::int32_t>(reinterpret_cast<INT_PTR>(instance));
 }
+
+Win32Platform::DesktopShellRoute Win32Platform::desktopShellRoute() const { return {}; }
 
 }  // namespace speedrail::win32

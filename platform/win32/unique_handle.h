@@ -28,6 +28,12 @@ public:
     Handle get() const { return handle_; }
     explicit operator bool() const { return Traits::valid(handle_); }
     Handle release() { return std::exchange(handle_, Traits::invalid()); }
+    // Where a function that hands out a new handle writes it (an out
+    // parameter); whatever was held is closed first.
+    Handle* put() {
+        reset();
+        return &handle_;
+    }
     void reset(Handle handle = Traits::invalid()) {
         if (Traits::valid(handle_)) Traits::close(handle_);
         handle_ = handle;

@@ -8,6 +8,7 @@
 #include "platform/platform_ops.h"
 #include "platform/random_sequence.h"
 #include "platform/win32/com_apartment.h"
+#include "platform/win32/desktop_shell.h"
 
 namespace speedrail::win32 {
 
@@ -40,6 +41,15 @@ public:
     float secondsSinceMidnight() override;
     void seedRandom(float seed) override;
     float nextRandom() override;
+
+protected:
+    // How a web address reaches the desktop's shell, and how long the
+    // clicked window waits for it. Tests stand in a missing or hung shell.
+    struct DesktopShellRoute {
+        DesktopShellRequest request = openThroughDesktopShell;
+        DWORD limitMs = 10000;
+    };
+    virtual DesktopShellRoute desktopShellRoute() const;
 
 private:
     HWND owner_ = nullptr;

@@ -11,11 +11,13 @@ namespace speedrail::win32::testing {
 
 class ConfirmingPlatform : public Win32Platform {
 public:
-    std::int32_t messageBox(const std::string&, std::int32_t, const std::string&) override {
+    std::int32_t messageBox(const std::string& text, std::int32_t, const std::string&) override {
         ++boxesShown;
+        lastText = text;
         return message_box::kAnswerYes;
     }
     int boxesShown = 0;
+    std::string lastText;
 };
 
 }  // namespace speedrail::win32::testing

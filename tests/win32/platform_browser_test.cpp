@@ -3,15 +3,18 @@
 // winebrowser.exe; a logging stand-in takes its place for the test.
 #include <gtest/gtest.h>
 #include <windows.h>
-// tlhelp32.h builds on the types windows.h declares.
+// shellapi.h and tlhelp32.h build on the types windows.h declares.
+#include <shellapi.h>
 #include <tlhelp32.h>
 
 #include <string>
 
+#include "platform/win32/shell_open_result.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
+#include "tests/win32/confirming_platform.h"
 #include "tests/win32/platform_test_folder.h"
 #include "tests/win32/started_program.h"
 
@@ -92,6 +95,54 @@ TEST_F(WebAddress, StartsTheBrowserLauncherOnceWithTheAddressAloneAndShown) {
     // Show command 1: a normal window. The quotes are the association's own
     // ("%1"); nothing else follows the address.
     EXPECT_EQ(logged(), "show=1|args=\"https://speedrail.example.org/versión\"\n");
+}
+
+TEST(ShellOpenResult, OnlyAPlainSuccessCountsAsOpened) {
+    EXPECT_GT(shellOpenResult(S_OK), 32);
+    EXPECT_LE(shellOpenResult(S_FALSE), 32);  // the shell started nothing
+    EXPECT_EQ(shellOpenResult(HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND)), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(shellOpenResult(E_FAIL), SE_ERR_NOASSOC);
+}
+
+// The desktop's shell missing, or hung until the platform goes.
+class WithoutDesktopShell : public ConfirmingPlatform {
+public:
+    explicit WithoutDesktopShell(bool hung) : hung_(hung) {}
+    ~WithoutDesktopShell() override { ::SetEvent(release_.get()); }
+
+private:
+    DesktopShellRoute desktopShellRoute() const override {
+        if (!hung_) return {[](const std::wstring&) { return std::optional<HRESULT>(); }};
+        const HANDLE release = release_.get();
+        return {[release](const std::wstring&) {
+                    ::WaitForSingleObject(release, INFINITE);
+                    return std::optional<HRESULT>(S_OK);
+                },
+                500};
+    }
+
+    bool hung_;
+    UniqueKernelHandle release_{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+};
+
+// Under Wine every process is elevated: nothing may start the browser with
+// its rights, so the user gets the address to open by hand.
+TEST_F(WebAddress, WithoutAnAnsweringDesktopShellNothingStartsAndTheAddressIsShown) {
+    if (!underWine()) GTEST_SKIP() << "the stand-in replaces Wine's browser launcher";
+    const StandInBrowserLauncher launcher(toWide(childPath("browser_probe.exe")));
+    for (const bool hung : {false, true}) {
+        SCOPED_TRACE(hung ? "hung" : "missing");
+        WithoutDesktopShell platform(hung);
+        EXPECT_EQ(platform.openWebAddress("https://speedrail.example.org/versión"),
+                  SE_ERR_ACCESSDENIED);
+        EXPECT_EQ(platform.boxesShown, 1);
+        EXPECT_EQ(platform.lastText,
+                  "No se ha podido abrir la página como usuario del escritorio. Ábrala en su "
+                  "navegador:\n\nhttps://speedrail.example.org/versión");
+    }
+    // The shell's open function returns once the launcher's process exists.
+    EXPECT_FALSE(launcherRunning());
+    EXPECT_EQ(::GetFileAttributesW(launcher.log().c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 }  // namespace
