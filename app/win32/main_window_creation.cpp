@@ -114,7 +114,7 @@ void MainWindow::loadPictures() {
 void MainWindow::buildFonts() {
     for (const layout::Control& control : layout::controls()) {
         const std::size_t index = indexOf(control.id);
-        fonts_[index] = createFont(control.font, faces_, look_.dpi);
+        fonts_[index] = createControlFont(control, faces_, look_.dpi);
         look_.fonts[index] = fonts_[index].get();
     }
 }
