@@ -135,18 +135,21 @@ TEST_F(StartupFixture, WarningAndInformationMessagesDifferInFourPlaces) {
 }
 
 // The platform gets the address and nothing else: how it is opened, and as
-// whom, is the platform's affair. Its result, success or not, is kept.
+// whom, is the platform's affair. Its result is kept: opened, failed, or
+// refused because only the desktop's user may open it (5, access denied).
 TEST_F(StartupFixture, WebShortcutsOpenTheirAddressesAndKeepTheResult) {
     platform.openWebAddressResult = 33;
     form.Click(ControlId::Image1);
-    form.Click(ControlId::Label2);
     EXPECT_EQ(form.state().msgAnswer, 33);
     platform.openWebAddressResult = 2;
     form.Click(ControlId::Image6);
     EXPECT_EQ(form.state().msgAnswer, 2);
+    platform.openWebAddressResult = 5;
+    form.Click(ControlId::Label2);
+    EXPECT_EQ(form.state().msgAnswer, 5);
     EXPECT_EQ(platform.calls,
-              (Texts{"open https://speedrail.example.org/", "open https://speedrail.example.org/",
-                     "open https://retrobench.example.org/"}));
+              (Texts{"open https://speedrail.example.org/", "open https://retrobench.example.org/",
+                     "open https://speedrail.example.org/"}));
 }
 
 TEST_F(StartupFixture, ScriptShortcutsLaunchInANormalWindowEachClick) {
