@@ -53,6 +53,8 @@ void Form1::Click(ControlId control) {
     if (const Event* event = eventOf(control)) event->handler(form_);
 }
 
+bool Form1::HasClick(ControlId control) { return eventOf(control) != nullptr; }
+
 void Form1::ToggleEntry(std::int16_t index) { speedrail::ToggleEntry(form_, index); }
 
 }  // namespace speedrail

@@ -21,6 +21,8 @@ public:
     // handler (a box first takes its other value). Nothing for a control
     // that has no click of its own.
     void Click(layout::ControlId control);
+    // Whether a click on the control runs a handler.
+    static bool HasClick(layout::ControlId control);
     // A click on a list entry: its tick changes.
     void ToggleEntry(std::int16_t index);
 

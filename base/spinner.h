@@ -11,7 +11,9 @@ inline const std::array<std::string, 4> kSpinnerFrames = {"- ", "\\ ", "| ", "/ 
 
 class Spinner {
 public:
+    // The spinner reads the frames where they lie, so they must outlive it.
     explicit Spinner(const std::array<std::string, 4>& frames) : frames_(frames) {}
+    explicit Spinner(std::array<std::string, 4>&& frames) = delete;
     // The frame to show now; the next call gives the following one.
     const std::string& step() {
         const std::string& frame = frames_[index_];

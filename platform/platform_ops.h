@@ -72,6 +72,11 @@ constexpr std::int32_t kAnswerOk = 1;
 constexpr std::int32_t kAnswerYes = 6;
 }  // namespace message_box
 
+// The most of a service listing ever taken, from a file or from the
+// service manager: far above the biggest real listing (32,767 names of 256
+// UTF-16 characters), so a huge one cannot exhaust memory.
+inline constexpr std::size_t kMaxListingBytes = 32u << 20;
+
 // All texts are UTF-8.
 class PlatformOps {
 public:

@@ -8,10 +8,6 @@
 
 namespace speedrail {
 
-// The most of a listing that is read: far above the biggest real listing
-// (32,767 names of 256 UTF-16 characters), so a huge file cannot exhaust memory.
-inline constexpr std::size_t kMaxListingBytes = 32u << 20;
-
 // Converts single-byte text in the system code page to UTF-8.
 using CodePageDecoder = std::function<std::string(const std::string&)>;
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/form1.h"
 #include "app/win32/accessible_texts.h"
 
 namespace speedrail::win32 {
@@ -41,10 +42,6 @@ Kind kindOf(ControlId id) {
         default:
             return layout::control(id).kind == ControlKind::Image ? Kind::Button : Kind::StaticText;
     }
-}
-
-bool hasClick(ControlId id) {
-    return kindOf(id) == Kind::Link || kindOf(id) == Kind::Button || id == ControlId::Label2;
 }
 
 }  // namespace
@@ -105,13 +102,13 @@ long AccessibleForm::state(long child) const {
 }
 
 std::optional<std::string> AccessibleForm::defaultAction(long child) const {
-    if (child == CHILDID_SELF || !hasClick(controlOf(child))) return std::nullopt;
+    if (child == CHILDID_SELF || !Form1::HasClick(controlOf(child))) return std::nullopt;
     return kindOf(controlOf(child)) == Kind::Button ? accessible_text::kPress
                                                     : accessible_text::kOpen;
 }
 
 bool AccessibleForm::doDefaultAction(long child) {
-    if (child == CHILDID_SELF || !hasClick(controlOf(child))) return false;
+    if (child == CHILDID_SELF || !Form1::HasClick(controlOf(child))) return false;
     return site_.postClick(controlOf(child));
 }
 

@@ -62,7 +62,7 @@ void paintImage(HDC dc, const RECT& rect, const Picture& picture, int dpi) {
                  scaleFrom96(picture.height(), dpi));
 }
 
-void paintControl(HDC dc, const Control& control, const FormLook& look) {
+void paintControl(HDC dc, const Control& control, const FormLook& look, const std::string& status) {
     const RECT rect = toRect(layout::toPixels(control.rect, look.dpi));
     const auto index = static_cast<std::size_t>(control.id);
     switch (control.kind) {
@@ -70,10 +70,9 @@ void paintControl(HDC dc, const Control& control, const FormLook& look) {
             paintShape(dc, control, rect, look.dpi);
             break;
         case layout::ControlKind::Label:
-            paintLabel(
-                dc, control, rect,
-                control.id == ControlId::Label4 && look.status ? *look.status : control.caption,
-                look.fonts[index], look.dpi);
+            paintLabel(dc, control, rect,
+                       control.id == ControlId::Label4 ? status : control.caption,
+                       look.fonts[index], look.dpi);
             break;
         case layout::ControlKind::Image:
             if (look.pictures[index]) paintImage(dc, rect, *look.pictures[index], look.dpi);
@@ -85,7 +84,7 @@ void paintControl(HDC dc, const Control& control, const FormLook& look) {
 
 }  // namespace
 
-void paintForm(HDC dc, const RECT& area, const FormLook& look) {
+void paintForm(HDC dc, const RECT& area, const FormLook& look, const std::string& status) {
     const int width = area.right - area.left, height = area.bottom - area.top;
     if (width <= 0 || height <= 0) return;
     const UniqueMemoryDc buffer(::CreateCompatibleDC(dc));
@@ -101,7 +100,7 @@ void paintForm(HDC dc, const RECT& area, const FormLook& look) {
             const Control& control = layout::control(*it);
             RECT rect = toRect(layout::toPixels(control.rect, look.dpi)), visible{};
             if (control.visible && ::IntersectRect(&visible, &rect, &area)) {
-                paintControl(buffer.get(), control, look);
+                paintControl(buffer.get(), control, look, status);
             }
         }
         ::SetViewportOrgEx(buffer.get(), 0, 0, nullptr);

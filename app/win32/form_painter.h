@@ -18,10 +18,10 @@ struct FormLook {
     int dpi = 96;
     std::array<HFONT, layout::kControlCount> fonts{};
     std::array<const Picture*, layout::kControlCount> pictures{};
-    const std::string* status = nullptr;  // Label4's caption: the form's
 };
 
-// Paints the part `area` (client pixels) of the window's surface into `dc`.
-void paintForm(HDC dc, const RECT& area, const FormLook& look);
+// Paints the part `area` (client pixels) of the window's surface into `dc`,
+// with `status` as the status line's caption.
+void paintForm(HDC dc, const RECT& area, const FormLook& look, const std::string& status);
 
 }  // namespace speedrail::win32

@@ -5,17 +5,11 @@
 #include "app/win32/main_window.h"
 
 #include "app/win32/main_window_messages.h"
+#include "form/box_controls.h"
 
 namespace speedrail::win32 {
-namespace {
 
 using layout::ControlId;
-
-ControlId boxControl(Box box) {
-    return static_cast<ControlId>(static_cast<int>(ControlId::Check1) + static_cast<int>(box));
-}
-
-}  // namespace
 
 void MainWindow::show(int showCommand) {
     ::ShowWindow(hwnd_, showCommand);
@@ -55,10 +49,11 @@ void MainWindow::processPendingEvents() {
     }
 }
 
-HWND MainWindow::boxWindow(Box box) const { return children_[indexOf(boxControl(box))]; }
+HWND MainWindow::boxWindow(Box box) const { return children_[indexOf(controlOf(box))]; }
 
-bool MainWindow::ticked(ControlId box) const {
-    return form_.state().boxes[indexOf(box) - indexOf(ControlId::Check1)] == 1;
+bool MainWindow::ticked(ControlId control) const {
+    const std::optional<Box> box = boxOf(control);
+    return box && form_.state().box(*box) == 1;
 }
 
 void MainWindow::enableBoxes() {

@@ -76,7 +76,7 @@ private:
     static std::size_t indexOf(layout::ControlId id) { return static_cast<std::size_t>(id); }
 
     // Creation and layout (main_window_creation.cpp).
-    bool onCreate();
+    void onCreate();
     void loadPictures();
     void buildFonts();
     void applyFonts();
@@ -113,8 +113,8 @@ private:
 
     // Looking controls up (main_window.cpp).
     HWND boxWindow(Box box) const;
-    // Whether the check box `box` is ticked in the form's state.
-    bool ticked(layout::ControlId box) const;
+    // Whether the check box `control` is ticked in the form's state.
+    bool ticked(layout::ControlId control) const;
     std::optional<layout::ControlId> controlOfWindow(HWND window) const;
 
     MainWindowOptions options_;

@@ -72,7 +72,6 @@ MainWindow::MainWindow(PlatformOps& platform, MainWindowOptions options)
     busyCursor_.reset(loadOwnCursor(IDC_BUSY, IDC_WAIT));
     handCursor_.reset(loadOwnCursor(IDC_HAND_POINTER, IDC_HAND));
     loadPictures();
-    look_.status = &form_.state().status;
     for (const layout::Control& control : layout::controls()) {
         if (control.back && layout::hasOwnWindow(control.id)) {
             backBrushes_[indexOf(control.id)].reset(::CreateSolidBrush(toColorRef(*control.back)));
@@ -89,7 +88,7 @@ MainWindow::~MainWindow() {
     if (hwnd_) ::DestroyWindow(hwnd_);
 }
 
-bool MainWindow::onCreate() {
+void MainWindow::onCreate() {
     look_.dpi = options_.dpi.value_or(dpiForWindow(hwnd_));
     buildFonts();
     createChildren();
@@ -97,7 +96,6 @@ bool MainWindow::onCreate() {
     createToolTips();
     createAccessibility();
     fitClientArea(0, 0, false);
-    return true;
 }
 
 void MainWindow::loadPictures() {

@@ -15,7 +15,7 @@ using layout::ControlKind;
 
 void MainWindow::onPaint() {
     const PaintScope paint(hwnd_);
-    paintForm(paint.dc(), paint.area(), look_);
+    paintForm(paint.dc(), paint.area(), look_, statusCaption());
 }
 
 LRESULT MainWindow::onControlColour(UINT message, HDC dc, HWND window) {

@@ -10,13 +10,8 @@
 #include "app/win32/main_window_messages.h"
 
 namespace speedrail::win32 {
-namespace {
 
 using layout::ControlId;
-
-constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED, Windows 8.1 and later
-
-}  // namespace
 
 LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     MainWindow* self = nullptr;
@@ -47,7 +42,8 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     };
     switch (message) {
         case WM_CREATE:
-            return onCreate() ? 0 : -1;
+            onCreate();  // a failure throws, and the window is not created
+            return 0;
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT covers every pixel
         case WM_PAINT:
@@ -80,7 +76,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return TRUE;
             }
             break;
-        case kDpiChangedMessage:
+        case WM_DPICHANGED:
             onDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_ACTIVATE:

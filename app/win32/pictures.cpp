@@ -10,35 +10,31 @@ namespace speedrail::win32 {
 namespace {
 
 // The first frame of an encoded picture, converted to premultiplied BGRA.
-ComPtr<IWICBitmapSource> decodeFirstFrame(IWICImagingFactory* factory, const void* bytes,
-                                          DWORD size) {
-    IWICStream* rawStream = nullptr;
-    if (FAILED(factory->CreateStream(&rawStream))) return {};
-    const ComPtr<IWICStream> stream(rawStream);
+UniqueComPtr<IWICBitmapSource> decodeFirstFrame(IWICImagingFactory* factory, const void* bytes,
+                                                DWORD size) {
+    UniqueComPtr<IWICStream> stream;
+    if (FAILED(factory->CreateStream(stream.put()))) return {};
     if (FAILED(stream.get()->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(bytes)),
                                                   size))) {
         return {};
     }
-    IWICBitmapDecoder* rawDecoder = nullptr;
+    UniqueComPtr<IWICBitmapDecoder> decoder;
     if (FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr,
-                                                WICDecodeMetadataCacheOnDemand, &rawDecoder))) {
+                                                WICDecodeMetadataCacheOnDemand, decoder.put()))) {
         return {};
     }
-    const ComPtr<IWICBitmapDecoder> decoder(rawDecoder);
-    IWICBitmapFrameDecode* rawFrame = nullptr;
-    if (FAILED(decoder.get()->GetFrame(0, &rawFrame))) return {};
-    const ComPtr<IWICBitmapFrameDecode> frame(rawFrame);
+    UniqueComPtr<IWICBitmapFrameDecode> frame;
+    if (FAILED(decoder.get()->GetFrame(0, frame.put()))) return {};
     // Through the factory's converter: the WIC library itself is then only
     // ever loaded by COM, from where it is registered.
-    IWICFormatConverter* rawConverter = nullptr;
-    if (FAILED(factory->CreateFormatConverter(&rawConverter))) return {};
-    ComPtr<IWICFormatConverter> converter(rawConverter);
+    UniqueComPtr<IWICFormatConverter> converter;
+    if (FAILED(factory->CreateFormatConverter(converter.put()))) return {};
     if (FAILED(converter.get()->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA,
                                            WICBitmapDitherTypeNone, nullptr, 0.0,
                                            WICBitmapPaletteTypeCustom))) {
         return {};
     }
-    return ComPtr<IWICBitmapSource>(converter.release());
+    return UniqueComPtr<IWICBitmapSource>(converter.release());
 }
 
 std::optional<Picture> toBitmap(IWICBitmapSource* source) {
@@ -78,11 +74,8 @@ void Picture::draw(HDC dc, int x, int y, int width, int height) const {
 }
 
 PictureDecoder::PictureDecoder() {
-    IWICImagingFactory* factory = nullptr;
-    if (SUCCEEDED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                     IID_IWICImagingFactory, reinterpret_cast<void**>(&factory)))) {
-        factory_.reset(factory);
-    }
+    ::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                       IID_PPV_ARGS(factory_.put()));
 }
 
 // Defined here, where the factory's type is complete.
@@ -96,7 +89,7 @@ std::optional<Picture> PictureDecoder::load(HMODULE module, int id) {
     const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
     const DWORD size = ::SizeofResource(module, resource);
     if (!bytes || size == 0) return {};
-    const ComPtr<IWICBitmapSource> frame = decodeFirstFrame(factory_.get(), bytes, size);
+    const UniqueComPtr<IWICBitmapSource> frame = decodeFirstFrame(factory_.get(), bytes, size);
     if (!frame) return {};
     return toBitmap(frame.get());
 }

@@ -45,7 +45,7 @@ public:
 
 private:
     ComApartment apartment_;  // outlives the factory below
-    ComPtr<IWICImagingFactory> factory_;
+    UniqueComPtr<IWICImagingFactory> factory_;
 };
 
 }  // namespace speedrail::win32

@@ -37,15 +37,13 @@ double median(std::vector<double> times) {
 // Microseconds per read of the child count, and of the last entry's name
 // and state, through the list's accessible object.
 void readAsAScreenReader(HWND list) {
-    using speedrail::win32::ComPtr;
-    IAccessible* raw = nullptr;
+    using speedrail::win32::UniqueComPtr;
+    UniqueComPtr<IAccessible> accessible;
     if (FAILED(::AccessibleObjectFromWindow(list, static_cast<DWORD>(OBJID_CLIENT),
-                                            __uuidof(IAccessible),
-                                            reinterpret_cast<void**>(&raw)))) {
+                                            IID_PPV_ARGS(accessible.put())))) {
         std::printf("no accessible object for the list\n");
         return;
     }
-    const ComPtr<IAccessible> accessible(raw);
     VARIANT last;
     ::VariantInit(&last);
     last.vt = VT_I4;

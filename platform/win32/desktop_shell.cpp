@@ -17,13 +17,10 @@ namespace speedrail::win32 {
 namespace {
 
 template <typename Interface>
-ComPtr<Interface> queryInterface(IUnknown* object) {
-    Interface* result = nullptr;
-    if (!object ||
-        FAILED(object->QueryInterface(__uuidof(Interface), reinterpret_cast<void**>(&result)))) {
-        return ComPtr<Interface>();
-    }
-    return ComPtr<Interface>(result);
+UniqueComPtr<Interface> queryInterface(IUnknown* object) {
+    UniqueComPtr<Interface> result;
+    if (object) object->QueryInterface(IID_PPV_ARGS(result.put()));
+    return result;
 }
 
 // A VARIANT that frees what it holds.
@@ -51,7 +48,7 @@ private:
 
 // The desktop's folder view and the process of the shell that shows it.
 struct DesktopShell {
-    ComPtr<IShellDispatch2> dispatch;
+    UniqueComPtr<IShellDispatch2> dispatch;
     DWORD process = 0;
 };
 
@@ -59,48 +56,40 @@ struct DesktopShell {
 // the shell's window list, its active view, that view's automation object
 // and the shell application behind it.
 DesktopShell findDesktopShell() {
-    IShellWindows* windowsRaw = nullptr;
+    UniqueComPtr<IShellWindows> windows;
     if (FAILED(::CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_LOCAL_SERVER,
-                                  IID_IShellWindows, reinterpret_cast<void**>(&windowsRaw)))) {
+                                  IID_PPV_ARGS(windows.put())))) {
         return {};
     }
-    const ComPtr<IShellWindows> windows(windowsRaw);
 
     Variant desktopLocation(static_cast<long>(CSIDL_DESKTOP));
     Variant noRoot;
     long desktopWindow = 0;
-    IDispatch* desktopRaw = nullptr;
+    UniqueComPtr<IDispatch> desktop;
     // S_FALSE: no desktop window in the list.
     if (windows.get()->FindWindowSW(desktopLocation.get(), noRoot.get(), SWC_DESKTOP,
-                                    &desktopWindow, SWFO_NEEDDISPATCH, &desktopRaw) != S_OK) {
-        if (desktopRaw) desktopRaw->Release();
+                                    &desktopWindow, SWFO_NEEDDISPATCH, desktop.put()) != S_OK) {
         return {};
     }
-    const ComPtr<IDispatch> desktop(desktopRaw);
 
     const auto services = queryInterface<IServiceProvider>(desktop.get());
-    IShellBrowser* browserRaw = nullptr;
-    if (!services || FAILED(services.get()->QueryService(SID_STopLevelBrowser, IID_IShellBrowser,
-                                                         reinterpret_cast<void**>(&browserRaw)))) {
+    UniqueComPtr<IShellBrowser> browser;
+    if (!services ||
+        FAILED(services.get()->QueryService(SID_STopLevelBrowser, IID_PPV_ARGS(browser.put())))) {
         return {};
     }
-    const ComPtr<IShellBrowser> browser(browserRaw);
 
-    IShellView* viewRaw = nullptr;
-    if (FAILED(browser.get()->QueryActiveShellView(&viewRaw)) || !viewRaw) return {};
-    const ComPtr<IShellView> view(viewRaw);
+    UniqueComPtr<IShellView> view;
+    if (FAILED(browser.get()->QueryActiveShellView(view.put())) || !view) return {};
 
-    IDispatch* backgroundRaw = nullptr;
-    if (FAILED(view.get()->GetItemObject(SVGIO_BACKGROUND, IID_IDispatch,
-                                         reinterpret_cast<void**>(&backgroundRaw)))) {
+    UniqueComPtr<IDispatch> background;
+    if (FAILED(view.get()->GetItemObject(SVGIO_BACKGROUND, IID_PPV_ARGS(background.put())))) {
         return {};
     }
-    const ComPtr<IDispatch> background(backgroundRaw);
 
     const auto folderView = queryInterface<IShellFolderViewDual>(background.get());
-    IDispatch* applicationRaw = nullptr;
-    if (!folderView || FAILED(folderView.get()->get_Application(&applicationRaw))) return {};
-    const ComPtr<IDispatch> application(applicationRaw);
+    UniqueComPtr<IDispatch> application;
+    if (!folderView || FAILED(folderView.get()->get_Application(application.put()))) return {};
 
     DesktopShell shell;
     shell.dispatch = queryInterface<IShellDispatch2>(application.get());

@@ -38,28 +38,20 @@ MediaPlayer::MediaPlayer() {
 MediaPlayer::~MediaPlayer() = default;
 
 bool MediaPlayer::createMediaPlayer() {
-    IUnknown* object = nullptr;
+    UniqueComPtr<IUnknown> player;
     if (FAILED(::CoCreateInstance(__uuidof(WindowsMediaPlayer), nullptr, CLSCTX_INPROC_SERVER,
-                                  IID_IUnknown, reinterpret_cast<void**>(&object)))) {
+                                  IID_PPV_ARGS(player.put())))) {
         return false;
     }
-    ComPtr<IUnknown> player(object);
-
-    IWMPCore* core = nullptr;
-    if (FAILED(player.get()->QueryInterface(__uuidof(IWMPCore), reinterpret_cast<void**>(&core)))) {
-        return false;
-    }
-    core_.reset(core);
+    if (FAILED(player.get()->QueryInterface(IID_PPV_ARGS(core_.put())))) return false;
 
     // The player's automation interface. Some implementations (Wine) do not
     // hand out IDispatch by itself; the typed interface is dual, so its
     // IDispatch part serves then.
-    IDispatch* dispatch = nullptr;
-    if (FAILED(player.get()->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)))) {
+    if (FAILED(player.get()->QueryInterface(IID_PPV_ARGS(dispatch_.put())))) {
         core_.get()->AddRef();
-        dispatch = core_.get();
+        dispatch_.reset(core_.get());
     }
-    dispatch_.reset(dispatch);
 
     applySettings();
     return true;
@@ -70,9 +62,8 @@ bool MediaPlayer::createMediaPlayer() {
 // Each setting is applied on its own: an implementation lacking one (Wine
 // has no playCount) still takes the others.
 void MediaPlayer::applySettings() {
-    IWMPSettings* raw = nullptr;
-    if (FAILED(core_.get()->get_settings(&raw)) || raw == nullptr) return;
-    ComPtr<IWMPSettings> settings(raw);
+    UniqueComPtr<IWMPSettings> settings;
+    if (FAILED(core_.get()->get_settings(settings.put())) || !settings) return;
     settings.get()->put_autoStart(VARIANT_TRUE);
     settings.get()->put_playCount(1);
     settings.get()->put_volume(50);
@@ -116,9 +107,8 @@ void MediaPlayer::close() {
         return;
     }
     if (SUCCEEDED(core_.get()->close())) return;
-    IWMPControls* raw = nullptr;
-    if (FAILED(core_.get()->get_controls(&raw)) || raw == nullptr) return;
-    ComPtr<IWMPControls> controls(raw);
+    UniqueComPtr<IWMPControls> controls;
+    if (FAILED(core_.get()->get_controls(controls.put())) || !controls) return;
     controls.get()->stop();
 }
 

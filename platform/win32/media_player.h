@@ -35,8 +35,8 @@ private:
     bool createMediaPlayer();
     void applySettings();
 
-    ComPtr<IWMPCore> core_;
-    ComPtr<IDispatch> dispatch_;
+    UniqueComPtr<IWMPCore> core_;
+    UniqueComPtr<IDispatch> dispatch_;
     std::unique_ptr<MidiSequencer> sequencer_;  // only without a media player
 };
 

@@ -17,9 +17,6 @@ namespace {
 // list over in batches of what fits and says where the next one starts; Wine
 // hands over the whole list or nothing, and then says how much it needs.
 constexpr DWORD kBatchBytes = 64 * 1024;
-// The most of the list ever taken: as much as the scan reads of its listing
-// file (kMaxListingBytes in services/listing_reader.h, a layer above).
-constexpr std::size_t kMostListBytes = 32u << 20;
 
 }  // namespace
 
@@ -55,8 +52,9 @@ std::optional<std::vector<std::string>> Win32Platform::serviceNames(std::size_t 
             // the manager says it needs, up to the most of a listing the scan
             // ever reads. At least double each time, so that a manager that
             // keeps asking for a little more reaches that cap in a few rounds.
-            if (needed <= batch.size() || needed > kMostListBytes) return std::nullopt;
-            batch.resize(std::min(std::max<std::size_t>(needed, 2 * batch.size()), kMostListBytes));
+            if (needed <= batch.size() || needed > kMaxListingBytes) return std::nullopt;
+            batch.resize(
+                std::min(std::max<std::size_t>(needed, 2 * batch.size()), kMaxListingBytes));
         }
     }
     return names;

@@ -95,8 +95,10 @@ struct ComTraits {
     static bool valid(Interface* p) { return p != nullptr; }
     static void close(Interface* p) { p->Release(); }
 };
+// A COM pointer with one owner: moved, never copied, and released once. It
+// does not count references as WRL's ComPtr does.
 template <typename Interface>
-using ComPtr = UniqueHandle<Interface*, ComTraits<Interface>>;
+using UniqueComPtr = UniqueHandle<Interface*, ComTraits<Interface>>;
 
 struct BstrTraits {  // strings allocated with SysAllocString
     static BSTR invalid() { return nullptr; }

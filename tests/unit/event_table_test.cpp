@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "form/box_controls.h"
 #include "tests/support/form_fixture.h"
 
 namespace speedrail {
@@ -34,15 +35,15 @@ TEST(EventTable, EachClickRunsItsControlsHandlerAndNothingElse) {
         recorded.platform.messageBoxAnswers = {7};
         recorded.form.Click(control);
 
-        const auto box = static_cast<std::size_t>(i - static_cast<int>(ControlId::Check1));
-        const bool isBox = box < static_cast<std::size_t>(kBoxCount);
-        for (std::size_t b = 0; b < static_cast<std::size_t>(kBoxCount); ++b) {
-            EXPECT_EQ(recorded.form.state().boxes[b], isBox && b == box ? 1 : 0);
+        const std::optional<Box> box = boxOf(control);
+        for (int b = 0; b < kBoxCount; ++b) {
+            EXPECT_EQ(recorded.form.state().box(static_cast<Box>(b)), box == static_cast<Box>(b));
         }
         const auto expected = firstCall.find(control);
+        EXPECT_EQ(Form1::HasClick(control), box || expected != firstCall.end());
         if (expected == firstCall.end()) {
             EXPECT_EQ(recorded.platform.calls, Texts{});
-            if (!isBox) EXPECT_EQ(recorded.window.events, Texts{});
+            if (!box) EXPECT_EQ(recorded.window.events, Texts{});
         } else {
             ASSERT_FALSE(recorded.platform.calls.empty());
             EXPECT_EQ(recorded.platform.calls.front(), expected->second);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "form/box_controls.h"
 #include "services/categories.h"
 #include "services/service_handlers.h"
 #include "services/text_fold.h"
@@ -14,15 +15,11 @@ using Ticks = std::vector<bool>;
 // One entry per category, plus one that belongs to none.
 const std::vector<std::string> kEntries = {"AudioSrv", "RpcSs   ", "KeyIso", "Spooler", "BITS"};
 
-ControlId boxControl(Box box) {
-    return static_cast<ControlId>(static_cast<int>(ControlId::Check1) + static_cast<int>(box));
-}
-
 struct SelectionFixture : ::testing::Test, testing::RecordedForm {
     SelectionFixture() { scan(kEntries); }
 
     void setBoxes(std::initializer_list<Box> ticked) {
-        for (const Box box : ticked) form.Click(boxControl(box));
+        for (const Box box : ticked) form.Click(controlOf(box));
     }
     // While Check5 is ticked, no keep box is.
     void expectInvariants() const {
@@ -43,7 +40,7 @@ struct KeepCase {
 class KeepBoxOutcomes : public SelectionFixture, public ::testing::WithParamInterface<KeepCase> {};
 
 TEST_P(KeepBoxOutcomes, GiveTheTicksAndBoxesOfTheTable) {
-    for (const Box box : GetParam().clicks) form.Click(boxControl(box));
+    for (const Box box : GetParam().clicks) form.Click(controlOf(box));
     EXPECT_EQ(ticks(), GetParam().expected);
     for (std::size_t b = 0; b < 5; ++b) {
         EXPECT_EQ(form.state().boxes[b], GetParam().boxes[b]) << "Check" << b + 1;

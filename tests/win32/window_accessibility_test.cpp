@@ -29,22 +29,21 @@ VARIANT childVariant(long id) {
 
 // One accessible object and what it says of itself or of a child.
 struct Accessible {
-    ComPtr<IAccessible> object;
+    UniqueComPtr<IAccessible> object;
 
     static Accessible ofWindow(HWND window) {
-        IAccessible* raw = nullptr;
-        EXPECT_EQ(
-            ::AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
-                                         __uuidof(IAccessible), reinterpret_cast<void**>(&raw)),
-            S_OK);
-        if (!raw) throw std::runtime_error("no accessible object");
-        return Accessible{ComPtr<IAccessible>(raw)};
+        Accessible accessible;
+        EXPECT_EQ(::AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                               IID_PPV_ARGS(accessible.object.put())),
+                  S_OK);
+        if (!accessible.object) throw std::runtime_error("no accessible object");
+        return accessible;
     }
     std::string name(long child = CHILDID_SELF) const {
-        BSTR raw = nullptr;
-        object.get()->get_accName(childVariant(child), &raw);
-        const UniqueBstr text(raw);
-        return raw ? toUtf8(std::wstring(raw, ::SysStringLen(raw))) : std::string("<none>");
+        UniqueBstr text;
+        object.get()->get_accName(childVariant(child), text.put());
+        return text ? toUtf8(std::wstring(text.get(), ::SysStringLen(text.get())))
+                    : std::string("<none>");
     }
     long role(long child = CHILDID_SELF) const {
         VARIANT v;

@@ -84,7 +84,7 @@ TEST_F(WindowTest, DpiChangeRelaysTheWindowOut) {
         ::GetWindowRect(window->hwnd(), &suggested);
         suggested.right = suggested.left + next->client.cx + 20;
         suggested.bottom = suggested.top + next->client.cy + 40;
-        ::SendMessageW(window->hwnd(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(next->dpi, next->dpi),
+        ::SendMessageW(window->hwnd(), WM_DPICHANGED, MAKEWPARAM(next->dpi, next->dpi),
                        reinterpret_cast<LPARAM>(&suggested));
         RECT placed{};
         ::GetWindowRect(window->hwnd(), &placed);

@@ -38,11 +38,7 @@ LRESULT accessibleObjectResult(HWND window, std::weak_ptr<AccessibleModel> model
 
 AccessibleObject::AccessibleObject(HWND window, std::weak_ptr<AccessibleModel> model)
     : window_(window), model_(std::move(model)) {
-    IAccessible* standard = nullptr;
-    if (SUCCEEDED(oleacc::createStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
-                                                    reinterpret_cast<void**>(&standard)))) {
-        standard_.reset(standard);
-    }
+    oleacc::createStdAccessibleObject(window, OBJID_CLIENT, IID_PPV_ARGS(standard_.put()));
 }
 
 // ---------------------------------------------------------------------------
@@ -59,6 +55,9 @@ HRESULT AccessibleObject::QueryInterface(REFIID iid, void** object) {
     return E_NOINTERFACE;
 }
 
+// A plain count: the object is made and handed out on the window's thread,
+// and a reader in another process reaches it through COM's proxy, which
+// calls in on that same thread (single-threaded apartment).
 ULONG AccessibleObject::AddRef() { return ++references_; }
 
 ULONG AccessibleObject::Release() {
@@ -98,13 +97,12 @@ bool AccessibleObject::childId(const AccessibleModel& model, const VARIANT& chil
 
 void AccessibleObject::putChild(const AccessibleModel& model, long id, VARIANT* out) const {
     if (const HWND window = id != CHILDID_SELF ? model.childWindow(id) : nullptr) {
-        IDispatch* object = nullptr;
+        UniqueComPtr<IDispatch> object;
         if (SUCCEEDED(oleacc::accessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_WINDOW),
-                                                         IID_IDispatch,
-                                                         reinterpret_cast<void**>(&object))) &&
+                                                         IID_PPV_ARGS(object.put()))) &&
             object) {
             out->vt = VT_DISPATCH;
-            out->pdispVal = object;
+            out->pdispVal = object.release();  // the caller's now
             return;
         }
     }

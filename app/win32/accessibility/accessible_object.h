@@ -80,7 +80,7 @@ private:
     ULONG references_ = 1;
     HWND window_;
     std::weak_ptr<AccessibleModel> model_;
-    ComPtr<IAccessible> standard_;  // the system's object; may be missing
+    UniqueComPtr<IAccessible> standard_;  // the system's object; may be missing
 };
 
 }  // namespace speedrail::win32
