@@ -12,11 +12,6 @@
 namespace speedrail::win32 {
 namespace {
 
-// In pixels at 96 dpi.
-constexpr int kTickInset = 2;
-constexpr int kTickSize = 13;
-constexpr int kTickToCaption = 4;
-
 // Halfway between two colours: a disabled caption in its band's tones.
 layout::Rgb midway(layout::Rgb a, layout::Rgb b) {
     const auto mix = [](std::uint8_t x, std::uint8_t y) {
@@ -45,21 +40,7 @@ void drawFocusFrame(HDC dc, const RECT& frame, COLORREF colour) {
     ::Rectangle(dc, frame.left, frame.top, frame.right, frame.bottom);
 }
 
-// The tick box: a square at the face's left, centred vertically.
-RECT tickBoxArea(const RECT& face, int dpi) {
-    const int size = std::min<int>(scaleFrom96(kTickSize, dpi), face.bottom - face.top);
-    const int left = static_cast<int>(face.left) + scaleFrom96(kTickInset, dpi);
-    const int top =
-        static_cast<int>(face.top) + (static_cast<int>(face.bottom - face.top) - size) / 2;
-    return RECT{left, top, left + size, top + size};
-}
-
 }  // namespace
-
-RECT checkBoxCaptionArea(const RECT& face, int dpi) {
-    return RECT{tickBoxArea(face, dpi).right + scaleFrom96(kTickToCaption, dpi), face.top,
-                face.right, face.bottom};
-}
 
 void drawCheckBox(const DRAWITEMSTRUCT& item, const layout::Control& control, bool ticked,
                   HFONT font, int dpi) {
@@ -74,10 +55,10 @@ void drawCheckBox(const DRAWITEMSTRUCT& item, const layout::Control& control, bo
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &face, nullptr, 0, nullptr);
 
     const TickColours& tick = disabled ? kDisabledTick : pressed ? kPressedTick : kEnabledTick;
-    drawTickBox(dc, tickBoxArea(face, dpi), ticked, tick);
+    drawTickBox(dc, tickBoxIn(face, kCheckBoxTick, dpi), ticked, tick);
 
     const std::wstring caption = toWide(control.caption);
-    RECT text = checkBoxCaptionArea(face, dpi);
+    RECT text = captionAreaIn(face, kCheckBoxTick, dpi);
     const SelectedObject selected(dc, font);
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, toColorRef(disabled ? midway(fore, back) : fore));

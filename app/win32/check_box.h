@@ -10,10 +10,6 @@
 
 namespace speedrail::win32 {
 
-// Where the caption goes on a box's face (client pixels): right of the
-// tick box and its gap, to the face's right edge.
-RECT checkBoxCaptionArea(const RECT& face, int dpi);
-
 void drawCheckBox(const DRAWITEMSTRUCT& item, const layout::Control& control, bool ticked,
                   HFONT font, int dpi);
 

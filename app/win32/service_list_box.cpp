@@ -15,8 +15,6 @@ namespace {
 constexpr UINT_PTR kSubclassId = 1;
 
 // Look of a row, in pixels at 96 dpi and colours beside the layout's.
-constexpr int kPadding = 3;
-constexpr int kTickSize = 13;
 constexpr layout::Rgb kCaretRowBack{0x585858};
 constexpr layout::Rgb kEmptyTickBack{0x2C2C2C};
 
@@ -80,19 +78,12 @@ void ServiceListBox::setFont(HFONT font, int dpi) {
         TEXTMETRICW metrics{};
         if (font && ::GetTextMetricsW(screen.get(), &metrics)) textHeight = metrics.tmHeight;
     }
-    itemHeight_ = std::max(textHeight + scaleFrom96(2, dpi), scaleFrom96(kTickSize + 4, dpi));
+    itemHeight_ = std::max(textHeight + scaleFrom96(2, dpi), scaleFrom96(kTickBoxSize + 4, dpi));
     if (hwnd_) {
         ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         ::SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, itemHeight_);
         invalidateAll();
     }
-}
-
-RECT ServiceListBox::tickIn(const RECT& row) const {
-    const int size = std::min<int>(scaleFrom96(kTickSize, dpi_), row.bottom - row.top);
-    const int left = row.left + scaleFrom96(kPadding, dpi_);
-    const int top = row.top + (row.bottom - row.top - size) / 2;
-    return RECT{left, top, left + size, top + size};
 }
 
 RECT ServiceListBox::rowRect(std::int16_t index) const {
@@ -144,14 +135,12 @@ void ServiceListBox::draw(const DRAWITEMSTRUCT& item) const {
     const auto entry = static_cast<std::int16_t>(index);
 
     // The tick box: a frame in the text colour, with a tick when selected.
-    const RECT tick = tickIn(row);
-    drawTickBox(dc, tick, model_.selected(entry),
+    drawTickBox(dc, tickBoxIn(row, kListRowTick, dpi_), model_.selected(entry),
                 TickColours{control_.fore.value_or(layout::Rgb{0xFFFFFF}), kEmptyTickBack,
                             control_.fore.value_or(layout::Rgb{0xFFFFFF})});
 
     // The entry's text, exactly as stored.
-    RECT text = row;
-    text.left = tick.right + 2 * scaleFrom96(kPadding, dpi_);
+    RECT text = captionAreaIn(row, kListRowTick, dpi_);
     const SelectedObject selectedFont(dc, font_);
     ::SetTextColor(dc, fore);
     ::SetBkMode(dc, TRANSPARENT);

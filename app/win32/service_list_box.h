@@ -68,7 +68,6 @@ private:
     void notifyTickChanged(std::int16_t index) const;
     void announceCaret(bool focusArrived);
     void invalidateAll();
-    RECT tickIn(const RECT& row) const;
 
     const layout::Control& control_;
     const ServiceList& model_;

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/win32/colour.h"
+#include "app/win32/dpi.h"
 #include "app/win32/gdi_scope.h"
 
 namespace speedrail::win32 {
@@ -29,6 +30,19 @@ void drawTickBox(HDC dc, const RECT& box, bool ticked, const TickColours& colour
         {box.left + size * 76 / 100, box.top + size * 30 / 100},
     }};
     ::Polyline(dc, mark.data(), static_cast<int>(mark.size()));
+}
+
+RECT tickBoxIn(const RECT& area, const TickPlacement& placement, int dpi) {
+    const int size = std::min<int>(scaleFrom96(kTickBoxSize, dpi), area.bottom - area.top);
+    const int left = static_cast<int>(area.left) + scaleFrom96(placement.inset, dpi);
+    const int top =
+        static_cast<int>(area.top) + (static_cast<int>(area.bottom - area.top) - size) / 2;
+    return RECT{left, top, left + size, top + size};
+}
+
+RECT captionAreaIn(const RECT& area, const TickPlacement& placement, int dpi) {
+    return RECT{tickBoxIn(area, placement, dpi).right + scaleFrom96(placement.gap, dpi), area.top,
+                area.right, area.bottom};
 }
 
 }  // namespace speedrail::win32

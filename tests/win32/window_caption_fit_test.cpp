@@ -9,9 +9,9 @@
 #include <string>
 #include <tuple>
 
-#include "app/win32/check_box.h"
 #include "app/win32/fonts.h"
 #include "app/win32/gdi_scope.h"
+#include "app/win32/tick_box.h"
 #include "platform/win32/wide_text.h"
 #include "window_fixture.h"
 
@@ -50,7 +50,7 @@ int roomFor(HWND child, ControlId id, int dpi) {
     RECT face{};
     ::GetClientRect(child, &face);
     if (layout::control(id).kind == layout::ControlKind::CheckBox) {
-        const RECT caption = checkBoxCaptionArea(face, dpi);
+        const RECT caption = captionAreaIn(face, kCheckBoxTick, dpi);
         return caption.right - caption.left;
     }
     return face.right - face.left - 2 * (1 + ::GetSystemMetrics(SM_CXEDGE));

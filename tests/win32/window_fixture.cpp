@@ -5,17 +5,13 @@
 #include <array>
 
 #include "app/win32/control_window_ids.h"
+#include "app/win32/tick_box.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 #include "res/resource.h"
 
 namespace speedrail::win32::testing {
 namespace {
-
-// Where the list draws an entry's tick box: 3 px in from the row's left
-// edge and 13 px wide, at 96 dpi.
-constexpr int kTickCentre = 3 + 13 / 2;
-constexpr int kTextStart = 3 + 13 + 2 * 3;
 
 // The search for the tool-tip control among the thread's windows.
 struct ToolTipSearch {
@@ -193,12 +189,13 @@ RECT WindowTest::listRow(std::int16_t index) const {
 
 POINT WindowTest::onTick(std::int16_t index) const {
     const RECT row = listRow(index);
-    return POINT{row.left + kTickCentre, (row.top + row.bottom) / 2};
+    const RECT tick = tickBoxIn(row, kListRowTick, dpi_);
+    return POINT{(tick.left + tick.right) / 2, (tick.top + tick.bottom) / 2};
 }
 
 POINT WindowTest::onText(std::int16_t index) const {
     const RECT row = listRow(index);
-    return POINT{row.left + kTextStart + 30, (row.top + row.bottom) / 2};
+    return POINT{captionAreaIn(row, kListRowTick, dpi_).left + 30, (row.top + row.bottom) / 2};
 }
 
 }  // namespace speedrail::win32::testing

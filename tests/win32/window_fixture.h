@@ -75,7 +75,7 @@ protected:
     // The form's service list, and its ticks in order.
     const ServiceList& entries() const { return window->form().state().list; }
     std::vector<bool> ticks() const { return ::speedrail::testing::ticksOf(entries()); }
-    // Points of list entry `index`'s row (list client pixels, at 96 dpi):
+    // Points of list entry `index`'s row (list client pixels):
     // on its tick box, and on its text.
     POINT onTick(std::int16_t index) const;
     POINT onText(std::int16_t index) const;
