@@ -7,7 +7,9 @@
 #
 #   base <- platform <- form <- services, shortcuts <- app
 #   platform <- platform/win32 <- app/win32/accessibility
-#   app, app/win32/accessibility, platform/win32, res <- app/win32
+#   form, platform/win32, res <- app/win32/drawing <- app/win32/controls
+#   app, app/win32/accessibility, app/win32/controls <- app/win32/readers
+#   app/win32/readers <- app/win32 (the main window)
 set(SPEEDRAIL_LAYERS
   "base:"
   "platform:base"
@@ -17,9 +19,15 @@ set(SPEEDRAIL_LAYERS
   "app:services,shortcuts"
   "platform/win32:platform"
   "app/win32/accessibility:platform/win32"
-  "app/win32:app,app/win32/accessibility,platform/win32,res")
+  "app/win32/drawing:form,platform/win32,res"
+  "app/win32/controls:app/win32/drawing"
+  "app/win32/readers:app,app/win32/accessibility,app/win32/controls"
+  "app/win32:app/win32/readers")
 # The portable core: standard C++ only, no system header.
 set(SPEEDRAIL_CORE_LAYERS base platform form services shortcuts app)
+# The Windows-only layers, each above the ones before it.
+set(SPEEDRAIL_WIN32_LAYERS platform/win32 app/win32/accessibility app/win32/drawing
+                           app/win32/controls app/win32/readers app/win32)
 
 # speedrail_layer_below_<folder>: the folders <folder> stands on, directly.
 foreach(entry ${SPEEDRAIL_LAYERS})

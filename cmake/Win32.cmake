@@ -11,12 +11,16 @@ endif()
 # the system folder.
 set(SPEEDRAIL_WIN32_LIBS advapi32 gdi32 user32 ole32 oleaut32 uuid shell32)
 
-# The Win32 platform, the screen readers' plumbing and the window, each a
-# library of its own.
-speedrail_add_layer(platform/win32 LIBRARIES ${SPEEDRAIL_WIN32_LIBS})
-speedrail_add_layer(app/win32/accessibility)
-speedrail_add_layer(app/win32 EXCLUDE winmain.cpp)
-foreach(target speedrail_platform_win32 speedrail_app_win32_accessibility speedrail_app_win32)
+# The Win32 platform, the screen readers' plumbing, the drawing primitives,
+# the controls, the readers' models and the main window, each a library of
+# its own.
+foreach(folder ${SPEEDRAIL_WIN32_LAYERS})
+  if(folder STREQUAL "platform/win32")
+    speedrail_add_layer(${folder} LIBRARIES ${SPEEDRAIL_WIN32_LIBS})
+  else()
+    speedrail_add_layer(${folder} EXCLUDE winmain.cpp)
+  endif()
+  speedrail_layer_target(${folder} target)
   target_compile_definitions(${target} PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                               _WIN32_WINNT=0x0601)
 endforeach()

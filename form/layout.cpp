@@ -148,9 +148,9 @@ static_assert(tableInIdOrder(), "the control table must list the controls in Con
 
 }  // namespace
 
-const FormLayout& form() {
-    static const FormLayout window{"SpeeDRaiL > Ejecute como Admin...", 5670, 5895, Rgb{0x000000}};
-    return window;
+const WindowLayout& window() {
+    static const WindowLayout frame{"SpeeDRaiL > Ejecute como Admin...", 5670, 5895, Rgb{0x000000}};
+    return frame;
 }
 
 const std::array<Control, kControlCount>& controls() { return kControls; }

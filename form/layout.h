@@ -106,14 +106,14 @@ struct Control {
 };
 
 // The window itself.
-struct FormLayout {
+struct WindowLayout {
     const char* caption;
     int clientWidth;   // twips
     int clientHeight;  // twips
     Rgb back;
 };
 
-const FormLayout& form();
+const WindowLayout& window();
 
 // Every control, in ControlId order.
 const std::array<Control, kControlCount>& controls();

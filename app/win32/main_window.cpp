@@ -80,7 +80,8 @@ void MainWindow::statusChanged(Repaint when) {
     const RECT rect = controlRect(ControlId::Label4);
     ::InvalidateRect(hwnd_, &rect, FALSE);
     // A screen reader reads the status line out as it changes.
-    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, formChildId(ControlId::Label4));
+    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT,
+                     clientAreaChildId(ControlId::Label4));
     if (when == Repaint::Now) ::RedrawWindow(hwnd_, &rect, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 

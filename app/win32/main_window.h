@@ -13,12 +13,12 @@
 
 #include "app/form1.h"
 #include "app/win32/accessibility/accessible_window.h"
-#include "app/win32/accessible_form.h"
-#include "app/win32/fonts.h"
-#include "app/win32/form_painter.h"
-#include "app/win32/pictures.h"
-#include "app/win32/service_list_box.h"
-#include "app/win32/tool_tips.h"
+#include "app/win32/controls/service_list_box.h"
+#include "app/win32/controls/surface_painter.h"
+#include "app/win32/controls/tool_tips.h"
+#include "app/win32/drawing/fonts.h"
+#include "app/win32/drawing/pictures.h"
+#include "app/win32/readers/accessible_client_area.h"
 #include "form/layout.h"
 #include "form/window_ops.h"
 #include "platform/platform_ops.h"
@@ -34,7 +34,7 @@ struct MainWindowOptions {
     bool endProgramOnClose = false;
 };
 
-class MainWindow final : public WindowOps, private AccessibleFormSite {
+class MainWindow final : public WindowOps, private ClientAreaSite {
 public:
     // Creates the window hidden, with every control in its opening state,
     // and its Form1 acting on this window and on `platform`.
@@ -64,8 +64,8 @@ public:
     void entryChanged(std::int16_t index) override;
 
 private:
-    // AccessibleFormSite: what the form's accessible object reads.
-    HWND formWindow() const override { return hwnd_; }
+    // ClientAreaSite: what the client area's accessible object reads.
+    HWND hostWindow() const override { return hwnd_; }
     HWND controlWindow(layout::ControlId id) const override;
     RECT controlRect(layout::ControlId id) const override;
     // The windowless control a click at `client` (pixels) reaches.
@@ -132,7 +132,7 @@ private:
     std::array<UniqueFont, layout::kControlCount> fonts_;
     std::array<std::optional<Picture>, layout::kControlCount> pictures_;
     std::array<UniqueBrush, layout::kControlCount> backBrushes_;
-    FormLook look_;
+    SurfaceLook look_;
 
     UniqueCursor busyCursor_;
     UniqueCursor handCursor_;

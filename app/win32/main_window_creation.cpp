@@ -4,15 +4,15 @@
 #include <stdexcept>
 #include <utility>
 
-#include "app/win32/accessible_button.h"
-#include "app/win32/accessible_form.h"
-#include "app/win32/accessible_list.h"
-#include "app/win32/colour.h"
 #include "app/win32/control_window_ids.h"
-#include "app/win32/dpi.h"
-#include "app/win32/graphical_button.h"
+#include "app/win32/controls/graphical_button.h"
+#include "app/win32/drawing/colour.h"
+#include "app/win32/drawing/dpi.h"
+#include "app/win32/drawing/resource_ids.h"
 #include "app/win32/main_window.h"
-#include "app/win32/resource_ids.h"
+#include "app/win32/readers/accessible_button.h"
+#include "app/win32/readers/accessible_client_area.h"
+#include "app/win32/readers/accessible_list.h"
 #include "platform/win32/common_controls.h"
 #include "platform/win32/wide_text.h"
 #include "res/resource.h"
@@ -78,7 +78,7 @@ MainWindow::MainWindow(PlatformOps& platform, MainWindowOptions options)
         }
     }
 
-    const std::wstring caption = toWide(layout::form().caption);
+    const std::wstring caption = toWide(layout::window().caption);
     ::CreateWindowExW(0, kClassName, caption.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                       CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
     if (!hwnd_) throw std::runtime_error("cannot create the main window");
@@ -163,9 +163,9 @@ void MainWindow::createChildren() {
 
 // Nothing of oleacc is loaded here: only a client's first request does that.
 void MainWindow::createAccessibility() {
-    AccessibleFormSite& site = *this;
+    ClientAreaSite& site = *this;
     accessible_.push_back(
-        std::make_unique<AccessibleWindow>(hwnd_, std::make_unique<AccessibleForm>(site)));
+        std::make_unique<AccessibleWindow>(hwnd_, std::make_unique<AccessibleClientArea>(site)));
     for (const layout::Control& control : layout::controls()) {
         const HWND child = children_[indexOf(control.id)];
         if (!child) continue;
@@ -212,7 +212,7 @@ void MainWindow::placeChildren() {
     }
 }
 
-// Sizes the window so that its client area is exactly the form's size at
+// Sizes the window so that its client area is exactly the layout's size at
 // the window's DPI, whatever the frame's size is on this system.
 void MainWindow::fitClientArea(int x, int y, bool move) {
     RECT window{}, client{};
@@ -220,8 +220,9 @@ void MainWindow::fitClientArea(int x, int y, bool move) {
     ::GetClientRect(hwnd_, &client);
     const int frameWidth = (window.right - window.left) - (client.right - client.left);
     const int frameHeight = (window.bottom - window.top) - (client.bottom - client.top);
-    const int width = layout::twipsToPixels(layout::form().clientWidth, look_.dpi) + frameWidth;
-    const int height = layout::twipsToPixels(layout::form().clientHeight, look_.dpi) + frameHeight;
+    const int width = layout::twipsToPixels(layout::window().clientWidth, look_.dpi) + frameWidth;
+    const int height =
+        layout::twipsToPixels(layout::window().clientHeight, look_.dpi) + frameHeight;
     ::SetWindowPos(hwnd_, nullptr, x, y, width, height,
                    SWP_NOZORDER | SWP_NOACTIVATE | (move ? 0 : SWP_NOMOVE));
 }

@@ -1,11 +1,11 @@
 // The main window's painting: its own surface (the windowless controls),
 // the colours of its child windows, and the owner-drawn boxes, buttons and
 // list rows.
-#include "app/win32/check_box.h"
-#include "app/win32/colour.h"
 #include "app/win32/control_window_ids.h"
-#include "app/win32/gdi_scope.h"
-#include "app/win32/graphical_button.h"
+#include "app/win32/controls/check_box.h"
+#include "app/win32/controls/graphical_button.h"
+#include "app/win32/drawing/colour.h"
+#include "app/win32/drawing/gdi_scope.h"
 #include "app/win32/main_window.h"
 
 namespace speedrail::win32 {
@@ -15,7 +15,7 @@ using layout::ControlKind;
 
 void MainWindow::onPaint() {
     const PaintScope paint(hwnd_);
-    paintForm(paint.dc(), paint.area(), look_, statusCaption());
+    paintSurface(paint.dc(), paint.area(), look_, statusCaption());
 }
 
 LRESULT MainWindow::onControlColour(UINT message, HDC dc, HWND window) {

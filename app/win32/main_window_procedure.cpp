@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "app/win32/control_window_ids.h"
-#include "app/win32/graphical_button.h"
+#include "app/win32/controls/graphical_button.h"
 #include "app/win32/main_window.h"
 #include "app/win32/main_window_messages.h"
 

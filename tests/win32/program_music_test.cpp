@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/win32/dpi.h"
+#include "app/win32/drawing/dpi.h"
 #include "form/layout.h"
 #include "tests/win32/audio_sink.h"
 #include "tests/win32/platform_test_folder.h"

@@ -9,9 +9,9 @@
 #include <string>
 #include <tuple>
 
-#include "app/win32/fonts.h"
-#include "app/win32/gdi_scope.h"
-#include "app/win32/tick_box.h"
+#include "app/win32/drawing/fonts.h"
+#include "app/win32/drawing/gdi_scope.h"
+#include "app/win32/drawing/tick_box.h"
 #include "platform/win32/wide_text.h"
 #include "window_fixture.h"
 

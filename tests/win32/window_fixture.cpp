@@ -5,7 +5,7 @@
 #include <array>
 
 #include "app/win32/control_window_ids.h"
-#include "app/win32/tick_box.h"
+#include "app/win32/drawing/tick_box.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 #include "res/resource.h"

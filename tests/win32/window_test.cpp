@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "app/win32/control_window_ids.h"
-#include "app/win32/gdi_scope.h"
-#include "app/win32/pictures.h"
-#include "app/win32/resource_ids.h"
+#include "app/win32/drawing/gdi_scope.h"
+#include "app/win32/drawing/pictures.h"
+#include "app/win32/drawing/resource_ids.h"
 #include "platform/win32/wide_text.h"
 #include "window_fixture.h"
 

@@ -1,11 +1,11 @@
-#include "app/win32/tick_box.h"
+#include "app/win32/drawing/tick_box.h"
 
 #include <algorithm>
 #include <array>
 
-#include "app/win32/colour.h"
-#include "app/win32/dpi.h"
-#include "app/win32/gdi_scope.h"
+#include "app/win32/drawing/colour.h"
+#include "app/win32/drawing/dpi.h"
+#include "app/win32/drawing/gdi_scope.h"
 
 namespace speedrail::win32 {
 

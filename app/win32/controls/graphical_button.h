@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "app/win32/pictures.h"
+#include "app/win32/drawing/pictures.h"
 #include "form/layout.h"
 
 namespace speedrail::win32 {

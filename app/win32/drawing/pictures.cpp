@@ -1,10 +1,10 @@
-#include "app/win32/pictures.h"
+#include "app/win32/drawing/pictures.h"
 
 #include <wincodec.h>
 
 #include <cstring>
 
-#include "app/win32/gdi_scope.h"
+#include "app/win32/drawing/gdi_scope.h"
 
 namespace speedrail::win32 {
 namespace {

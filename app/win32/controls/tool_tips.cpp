@@ -1,4 +1,4 @@
-#include "app/win32/tool_tips.h"
+#include "app/win32/controls/tool_tips.h"
 
 #include <commctrl.h>
 

@@ -5,11 +5,11 @@
 #undef _WIN32_WINNT
 #define _WIN32_WINNT 0x0A00
 
-#include "app/win32/dpi.h"
+#include "app/win32/drawing/dpi.h"
 
 #include <shellscalingapi.h>
 
-#include "app/win32/gdi_scope.h"
+#include "app/win32/drawing/gdi_scope.h"
 #include "platform/win32/system_library.h"
 
 namespace speedrail::win32 {

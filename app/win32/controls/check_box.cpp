@@ -1,12 +1,12 @@
-#include "app/win32/check_box.h"
+#include "app/win32/controls/check_box.h"
 
 #include <algorithm>
 #include <string>
 
-#include "app/win32/colour.h"
-#include "app/win32/dpi.h"
-#include "app/win32/gdi_scope.h"
-#include "app/win32/tick_box.h"
+#include "app/win32/drawing/colour.h"
+#include "app/win32/drawing/dpi.h"
+#include "app/win32/drawing/gdi_scope.h"
+#include "app/win32/drawing/tick_box.h"
 #include "platform/win32/wide_text.h"
 
 namespace speedrail::win32 {

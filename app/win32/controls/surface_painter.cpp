@@ -1,10 +1,10 @@
-#include "app/win32/form_painter.h"
+#include "app/win32/controls/surface_painter.h"
 
 #include <algorithm>
 
-#include "app/win32/colour.h"
-#include "app/win32/dpi.h"
-#include "app/win32/gdi_scope.h"
+#include "app/win32/drawing/colour.h"
+#include "app/win32/drawing/dpi.h"
+#include "app/win32/drawing/gdi_scope.h"
 #include "platform/win32/wide_text.h"
 
 namespace speedrail::win32 {
@@ -62,7 +62,8 @@ void paintImage(HDC dc, const RECT& rect, const Picture& picture, int dpi) {
                  scaleFrom96(picture.height(), dpi));
 }
 
-void paintControl(HDC dc, const Control& control, const FormLook& look, const std::string& status) {
+void paintControl(HDC dc, const Control& control, const SurfaceLook& look,
+                  const std::string& status) {
     const RECT rect = toRect(layout::toPixels(control.rect, look.dpi));
     const auto index = static_cast<std::size_t>(control.id);
     switch (control.kind) {
@@ -84,7 +85,7 @@ void paintControl(HDC dc, const Control& control, const FormLook& look, const st
 
 }  // namespace
 
-void paintForm(HDC dc, const RECT& area, const FormLook& look, const std::string& status) {
+void paintSurface(HDC dc, const RECT& area, const SurfaceLook& look, const std::string& status) {
     const int width = area.right - area.left, height = area.bottom - area.top;
     if (width <= 0 || height <= 0) return;
     const UniqueMemoryDc buffer(::CreateCompatibleDC(dc));
@@ -94,7 +95,7 @@ void paintForm(HDC dc, const RECT& area, const FormLook& look, const std::string
         const SelectedObject selected(buffer.get(), bitmap.get());
         // Draw in client coordinates; the buffer holds only `area`.
         ::SetViewportOrgEx(buffer.get(), -area.left, -area.top, nullptr);
-        fill(buffer.get(), area, layout::form().back);
+        fill(buffer.get(), area, layout::window().back);
         const auto& stacking = layout::windowlessStacking();
         for (auto it = stacking.rbegin(); it != stacking.rend(); ++it) {
             const Control& control = layout::control(*it);

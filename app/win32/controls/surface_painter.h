@@ -8,13 +8,13 @@
 #include <array>
 #include <string>
 
-#include "app/win32/pictures.h"
+#include "app/win32/drawing/pictures.h"
 #include "form/layout.h"
 
 namespace speedrail::win32 {
 
 // What the painter draws with, per control.
-struct FormLook {
+struct SurfaceLook {
     int dpi = 96;
     std::array<HFONT, layout::kControlCount> fonts{};
     std::array<const Picture*, layout::kControlCount> pictures{};
@@ -22,6 +22,6 @@ struct FormLook {
 
 // Paints the part `area` (client pixels) of the window's surface into `dc`,
 // with `status` as the status line's caption.
-void paintForm(HDC dc, const RECT& area, const FormLook& look, const std::string& status);
+void paintSurface(HDC dc, const RECT& area, const SurfaceLook& look, const std::string& status);
 
 }  // namespace speedrail::win32

@@ -1,4 +1,4 @@
-#include "app/win32/accessible_form.h"
+#include "app/win32/readers/accessible_client_area.h"
 
 #include <oleacc.h>
 
@@ -6,7 +6,7 @@
 #include <array>
 
 #include "app/form1.h"
-#include "app/win32/accessible_texts.h"
+#include "app/win32/readers/accessible_texts.h"
 
 namespace speedrail::win32 {
 namespace {
@@ -46,20 +46,20 @@ Kind kindOf(ControlId id) {
 
 }  // namespace
 
-long formChildId(ControlId id) {
+long clientAreaChildId(ControlId id) {
     const auto found = std::find(kChildren.begin(), kChildren.end(), id);
     return found == kChildren.end() ? CHILDID_SELF
                                     : static_cast<long>(found - kChildren.begin()) + 1;
 }
 
-long AccessibleForm::childCount() const { return static_cast<long>(kChildren.size()); }
+long AccessibleClientArea::childCount() const { return static_cast<long>(kChildren.size()); }
 
-HWND AccessibleForm::childWindow(long child) const {
+HWND AccessibleClientArea::childWindow(long child) const {
     return child == CHILDID_SELF ? nullptr : site_.controlWindow(controlOf(child));
 }
 
 // The window's own name (its caption) comes from the standard object.
-std::optional<std::string> AccessibleForm::name(long child) const {
+std::optional<std::string> AccessibleClientArea::name(long child) const {
     if (child == CHILDID_SELF) return std::nullopt;
     const ControlId id = controlOf(child);
     const layout::Control& control = layout::control(id);
@@ -69,14 +69,14 @@ std::optional<std::string> AccessibleForm::name(long child) const {
 }
 
 // A label that has a tool tip (the version) says it beside its caption.
-std::optional<std::string> AccessibleForm::description(long child) const {
+std::optional<std::string> AccessibleClientArea::description(long child) const {
     if (child == CHILDID_SELF) return std::nullopt;
     const layout::Control& control = layout::control(controlOf(child));
     if (control.kind != ControlKind::Label) return std::nullopt;
     return accessible_text::toolTip(control);
 }
 
-long AccessibleForm::role(long child) const {
+long AccessibleClientArea::role(long child) const {
     if (child == CHILDID_SELF) return ROLE_SYSTEM_CLIENT;
     switch (kindOf(controlOf(child))) {
         case Kind::Link:
@@ -92,8 +92,8 @@ long AccessibleForm::role(long child) const {
 }
 
 // Painted controls never take the focus.
-long AccessibleForm::state(long child) const {
-    if (child == CHILDID_SELF) return windowState(site_.formWindow());
+long AccessibleClientArea::state(long child) const {
+    if (child == CHILDID_SELF) return windowState(site_.hostWindow());
     const ControlId id = controlOf(child);
     long state = STATE_SYSTEM_READONLY;
     if (kindOf(id) == Kind::Link) state |= STATE_SYSTEM_LINKED;
@@ -101,24 +101,24 @@ long AccessibleForm::state(long child) const {
     return state;
 }
 
-std::optional<std::string> AccessibleForm::defaultAction(long child) const {
+std::optional<std::string> AccessibleClientArea::defaultAction(long child) const {
     if (child == CHILDID_SELF || !Form1::HasClick(controlOf(child))) return std::nullopt;
     return kindOf(controlOf(child)) == Kind::Button ? accessible_text::kPress
                                                     : accessible_text::kOpen;
 }
 
-bool AccessibleForm::doDefaultAction(long child) {
+bool AccessibleClientArea::doDefaultAction(long child) {
     if (child == CHILDID_SELF || !Form1::HasClick(controlOf(child))) return false;
     return site_.postClick(controlOf(child));
 }
 
-std::optional<RECT> AccessibleForm::location(long child) const {
+std::optional<RECT> AccessibleClientArea::location(long child) const {
     RECT place = site_.controlRect(controlOf(child));
-    ::MapWindowPoints(site_.formWindow(), nullptr, reinterpret_cast<POINT*>(&place), 2);
+    ::MapWindowPoints(site_.hostWindow(), nullptr, reinterpret_cast<POINT*>(&place), 2);
     return place;
 }
 
-std::optional<long> AccessibleForm::childOfWindow(HWND window) const {
+std::optional<long> AccessibleClientArea::childOfWindow(HWND window) const {
     for (long child = 1; window && child <= childCount(); ++child) {
         if (childWindow(child) == window) return child;
     }
@@ -126,17 +126,19 @@ std::optional<long> AccessibleForm::childOfWindow(HWND window) const {
 }
 
 // A child window at the point, else the frontmost painted control.
-std::optional<long> AccessibleForm::childAt(POINT screen) const {
+std::optional<long> AccessibleClientArea::childAt(POINT screen) const {
     POINT client = screen;
-    ::ScreenToClient(site_.formWindow(), &client);
-    const HWND under = ::ChildWindowFromPointEx(site_.formWindow(), client, CWP_SKIPINVISIBLE);
+    ::ScreenToClient(site_.hostWindow(), &client);
+    const HWND under = ::ChildWindowFromPointEx(site_.hostWindow(), client, CWP_SKIPINVISIBLE);
     if (const std::optional<long> child = childOfWindow(under)) return child;
     const std::optional<ControlId> painted = site_.controlAt(client);
-    const long child = painted ? formChildId(*painted) : CHILDID_SELF;
+    const long child = painted ? clientAreaChildId(*painted) : CHILDID_SELF;
     if (child == CHILDID_SELF) return std::nullopt;
     return child;
 }
 
-std::optional<long> AccessibleForm::focusedChild() const { return childOfWindow(::GetFocus()); }
+std::optional<long> AccessibleClientArea::focusedChild() const {
+    return childOfWindow(::GetFocus());
+}
 
 }  // namespace speedrail::win32

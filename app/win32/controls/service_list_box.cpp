@@ -1,11 +1,11 @@
-#include "app/win32/service_list_box.h"
+#include "app/win32/controls/service_list_box.h"
 
 #include <algorithm>
 
-#include "app/win32/colour.h"
-#include "app/win32/dpi.h"
-#include "app/win32/gdi_scope.h"
-#include "app/win32/tick_box.h"
+#include "app/win32/drawing/colour.h"
+#include "app/win32/drawing/dpi.h"
+#include "app/win32/drawing/gdi_scope.h"
+#include "app/win32/drawing/tick_box.h"
 #include "platform/win32/common_controls.h"
 #include "platform/win32/wide_text.h"
 

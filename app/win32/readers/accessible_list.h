@@ -8,7 +8,7 @@
 #include <windows.h>
 
 #include "app/win32/accessibility/accessible_model.h"
-#include "app/win32/service_list_box.h"
+#include "app/win32/controls/service_list_box.h"
 #include "form/layout.h"
 
 namespace speedrail::win32 {

@@ -1,10 +1,10 @@
-#include "app/win32/fonts.h"
+#include "app/win32/drawing/fonts.h"
 
 #include <array>
 #include <cstring>
 #include <utility>
 
-#include "app/win32/gdi_scope.h"
+#include "app/win32/drawing/gdi_scope.h"
 #include "platform/win32/wide_text.h"
 
 namespace speedrail::win32 {

@@ -17,11 +17,11 @@
 
 namespace speedrail::win32 {
 
-// What the form's object reads of the window it describes, and the one
+// What the client area's object reads of the window it describes, and the one
 // thing it asks of it.
-class AccessibleFormSite {
+class ClientAreaSite {
 public:
-    virtual HWND formWindow() const = 0;
+    virtual HWND hostWindow() const = 0;
     // The control's own window; null for the windowless ones.
     virtual HWND controlWindow(layout::ControlId id) const = 0;
     // Where the control lies, in client pixels at the window's current DPI.
@@ -36,15 +36,15 @@ public:
     virtual bool postClick(layout::ControlId id) = 0;
 
 protected:
-    ~AccessibleFormSite() = default;
+    ~ClientAreaSite() = default;
 };
 
 // The child id a control has among the window's accessible children.
-long formChildId(layout::ControlId id);
+long clientAreaChildId(layout::ControlId id);
 
-class AccessibleForm final : public AccessibleModel {
+class AccessibleClientArea final : public AccessibleModel {
 public:
-    explicit AccessibleForm(AccessibleFormSite& site) : site_(site) {}
+    explicit AccessibleClientArea(ClientAreaSite& site) : site_(site) {}
 
     long childCount() const override;
     HWND childWindow(long child) const override;
@@ -61,7 +61,7 @@ public:
 private:
     std::optional<long> childOfWindow(HWND window) const;
 
-    AccessibleFormSite& site_;
+    ClientAreaSite& site_;
 };
 
 }  // namespace speedrail::win32

@@ -1,11 +1,11 @@
-#include "app/win32/graphical_button.h"
+#include "app/win32/controls/graphical_button.h"
 
 #include <algorithm>
 #include <string>
 
-#include "app/win32/colour.h"
-#include "app/win32/dpi.h"
-#include "app/win32/gdi_scope.h"
+#include "app/win32/drawing/colour.h"
+#include "app/win32/drawing/dpi.h"
+#include "app/win32/drawing/gdi_scope.h"
 #include "platform/win32/wide_text.h"
 
 namespace speedrail::win32 {

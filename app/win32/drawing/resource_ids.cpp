@@ -1,4 +1,4 @@
-#include "app/win32/resource_ids.h"
+#include "app/win32/drawing/resource_ids.h"
 
 #include <windows.h>
 
