@@ -1,15 +1,15 @@
 #!/usr/bin/env python3
-"""Makes the release once more, signed one way with a throwaway key.
+"""Makes the release once more, signed with a throwaway certificate.
 
     package_signed.py <cpack> <openssl> <CPackConfig.cmake> <out folder> <way> <SoftHSM2 module>
 
-<way> is pkcs12 (a PKCS#12 file locked with a password), pkcs11 (an RSA key
-made inside a SoftHSM2 token, as on a USB key or an HSM, opened with a PIN)
-or command (the distributor's own signing tool, here osslsigncode in a shell).
 Empties <out folder>, makes a self-signed code-signing certificate there
-(cert.pem), its key in a scratch folder, and runs the build's own package
-step, cpack with the build's CPackConfig.cmake, handing it the key as a
-distributor does and the password or PIN through the environment.
+(cert.pem) and its RSA key in a scratch folder, as <way> says: pkcs12, in a
+PKCS#12 file locked with a password; pkcs11, in a SoftHSM2 token opened with
+a PIN, as on a USB key or an HSM; command, in a file that the distributor's
+signing command (here osslsigncode in a shell) signs with. Then runs the
+build's own package step, cpack with the build's CPackConfig.cmake, handing
+it the certificate as a distributor does and the password through the environment.
 The zip and SHA256SUMS land in <out folder>, for release_test.py to read.
 Fails if the password is left in any file there.
 """
@@ -35,18 +35,17 @@ def run(*command, env=None):
 
 shutil.rmtree(OUT, ignore_errors=True)
 os.makedirs(OUT)
-scratch_folder = tempfile.TemporaryDirectory()  # removed on any exit
-scratch = scratch_folder.name
-key, p12, cert = (os.path.join(scratch, "key.pem"), os.path.join(scratch, "cert.p12"),
-                  os.path.join(OUT, "cert.pem"))
+scratch = tempfile.TemporaryDirectory()  # removed on any exit
+key, p12, conf = (os.path.join(scratch.name, name) for name in ("key.pem", "cert.p12", "conf"))
+cert = os.path.join(OUT, "cert.pem")
 self_signed = ["-x509", "-out", cert, "-days", "2", "-subj", "/CN=SpeeDRaiL test signer",
                "-addext", "extendedKeyUsage=codeSigning", "-addext", "keyUsage=digitalSignature"]
-env = dict(os.environ, SPEEDRAIL_SIGNING_PASSWORD=PASSWORD, PKCS11_MODULE_PATH=MODULE,
-           SOFTHSM2_CONF=os.path.join(scratch, "softhsm2.conf"))
+env = dict(os.environ, SPEEDRAIL_SIGNING_PASSWORD=PASSWORD, SOFTHSM2_CONF=conf,
+           PKCS11_MODULE_PATH=MODULE)
 if WAY == "pkcs11":
     key = "pkcs11:token=speedrail;object=signer;type=private"
-    with open(env["SOFTHSM2_CONF"], "w") as f:
-        f.write("directories.tokendir = %s\n" % scratch)
+    with open(conf, "w") as f:
+        f.write("directories.tokendir = %s\n" % scratch.name)
     # Making the throwaway token takes the PIN on a command line; signing never does.
     run("softhsm2-util", "--init-token", "--free", "--label", "speedrail", "--so-pin", "so-pin",
         "--pin", PASSWORD, env=env)
@@ -54,20 +53,19 @@ if WAY == "pkcs11":
         PASSWORD, "--keypairgen", "--key-type", "rsa:2048", "--label", "signer", env=env)
     run(OPENSSL, "req", "-new", "-engine", "pkcs11", "-keyform", "engine", "-key", key,
         "-passin", "env:SPEEDRAIL_SIGNING_PASSWORD", *self_signed, env=env)
-    ways = {"PKCS11_KEY": key, "PKCS11_MODULE": MODULE, "PKCS11_CERTIFICATES": cert}
+    given = {"PKCS11_KEY": key, "PKCS11_MODULE": MODULE, "PKCS11_CERTIFICATES": cert}
 else:
     run(OPENSSL, "req", "-newkey", "rsa:2048", "-nodes", "-keyout", key, *self_signed)
     run(OPENSSL, "pkcs12", "-export", "-inkey", key, "-in", cert, "-out", p12,
         "-passout", "env:SPEEDRAIL_SIGNING_PASSWORD", env=env)
     # The command signs the file its last argument names, in place.
     sign = '"$0" sign -certs "$1" -key "$2" -in "$3" -out "$3.s" && mv "$3.s" "$3"'
-    ways = {"pkcs12": {"CERTIFICATE": p12},
-            "command": {"COMMAND": ";".join(["sh", "-c", sign, "osslsigncode", cert, key])}}[WAY]
+    given = {"pkcs12": {"CERTIFICATE": p12},
+             "command": {"COMMAND": ";".join(["sh", "-c", sign, "osslsigncode", cert, key])}}[WAY]
 
-# Only the one way, and no time stamp, whatever the build names: the test
-# needs no network.
-settings = dict.fromkeys(["CERTIFICATE", "PKCS11_KEY", "COMMAND", "TIMESTAMP_URL"], "")
-settings.update(ways)
+# No other way and no time stamp, whatever the build names: the test needs no network.
+cleared = dict.fromkeys(["CERTIFICATE", "PKCS11_KEY", "COMMAND", "TIMESTAMP_URL"], "")
+settings = dict(cleared, **given)
 defines = sum((["-D", "CPACK_SPEEDRAIL_SIGNING_%s=%s" % item] for item in settings.items()), [])
 output = run(CPACK, "--config", CONFIG, "-B", OUT, *defines, env=env)
 
