@@ -61,14 +61,25 @@ set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/ReleasePackLocale.cmake)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/ReleaseSign.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/ReleaseChecksums.cmake)
 
-# Signing: given a code-signing certificate, the zip's program is signed
-# with Authenticode (cmake/ReleaseSign.cmake); without one, it is not.
+# Signing: given a key, the zip's program is signed with Authenticode
+# (cmake/ReleaseSign.cmake), one of three ways; given none, it is not.
 set(SPEEDRAIL_SIGNING_CERTIFICATE "" CACHE FILEPATH
-    "PKCS#12 file to sign the release's program with (password in the environment variable SPEEDRAIL_SIGNING_PASSWORD); empty: unsigned")
+    "PKCS#12 file to sign the release's program with (password in the environment variable SPEEDRAIL_SIGNING_PASSWORD); empty: not this way")
+set(SPEEDRAIL_SIGNING_PKCS11_KEY "" CACHE STRING
+    "pkcs11: URI of the key on a token or HSM to sign the release's program with (PIN in the environment variable SPEEDRAIL_SIGNING_PASSWORD); empty: not this way")
+set(SPEEDRAIL_SIGNING_PKCS11_MODULE "" CACHE FILEPATH
+    "PKCS#11 module (.so) that reaches the key")
+set(SPEEDRAIL_SIGNING_PKCS11_CERTIFICATES "" CACHE FILEPATH
+    "PEM file with the key's certificate and the chain above it")
+set(SPEEDRAIL_SIGNING_COMMAND "" CACHE STRING
+    "Command (a ;-list) that signs in place the program, whose path the build adds as the last argument; empty: not this way")
 set(SPEEDRAIL_SIGNING_TIMESTAMP_URL "" CACHE STRING
-    "RFC 3161 time-stamp server for the signature; empty: no time stamp")
-set(CPACK_SPEEDRAIL_SIGNING_CERTIFICATE ${SPEEDRAIL_SIGNING_CERTIFICATE})
-set(CPACK_SPEEDRAIL_SIGNING_TIMESTAMP_URL ${SPEEDRAIL_SIGNING_TIMESTAMP_URL})
+    "RFC 3161 time-stamp server for osslsigncode's signature; empty: no time stamp")
+foreach(setting CERTIFICATE PKCS11_KEY PKCS11_MODULE PKCS11_CERTIFICATES COMMAND TIMESTAMP_URL)
+  set(CPACK_SPEEDRAIL_SIGNING_${setting} "${SPEEDRAIL_SIGNING_${setting}}")
+endforeach()
+# The settings reach cpack as given, quotes and backslashes included.
+set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_SPEEDRAIL_SIGNED_PROGRAM ${SPEEDRAIL_RELEASE_FOLDER}/SpeeDRaiL${CMAKE_EXECUTABLE_SUFFIX})
 include(CPack)
 
@@ -80,9 +91,10 @@ if(Python3_Interpreter_FOUND)
   # In a plain C locale, as on a fresh machine without a language set.
   set_tests_properties(release_package PROPERTIES FIXTURES_SETUP release TIMEOUT 900
                                                   ENVIRONMENT "LC_ALL=C;LANG=")
-  # Without a certificate the program must stay unsigned; with one, the
+  # Without a way to sign the program must stay unsigned; with one, the
   # signature is checked below, with a certificate the test can read.
-  if(SPEEDRAIL_SIGNING_CERTIFICATE)
+  if(NOT "${SPEEDRAIL_SIGNING_CERTIFICATE}${SPEEDRAIL_SIGNING_PKCS11_KEY}${SPEEDRAIL_SIGNING_COMMAND}"
+     STREQUAL "")
     set(expected_signature "")
   else()
     set(expected_signature unsigned)
@@ -93,25 +105,34 @@ if(Python3_Interpreter_FOUND)
                    ${CMAKE_CURRENT_SOURCE_DIR}/res/music ${expected_signature})
   set_tests_properties(release_zip PROPERTIES FIXTURES_REQUIRED release)
 
-  # Then the same release signed, through the same package step, with a
-  # certificate made for the test.
+  # Then the same release signed each way, through the same package step,
+  # with a key made for the test: a PKCS#12 file, a key in a SoftHSM2 token,
+  # and a signing command.
   find_program(OPENSSL openssl)
   find_program(OSSLSIGNCODE osslsigncode)
-  if(OPENSSL AND OSSLSIGNCODE)
-    set(signed_dir ${CMAKE_BINARY_DIR}/signed-release)
-    add_test(NAME release_package_signed
-             COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/tests/release/package_signed.py
-                     ${CMAKE_CPACK_COMMAND} ${OPENSSL} ${CMAKE_BINARY_DIR}/CPackConfig.cmake
-                     ${signed_dir})
-    set_tests_properties(release_package_signed PROPERTIES
-                         FIXTURES_REQUIRED release FIXTURES_SETUP release_signed TIMEOUT 900)
-    add_test(NAME release_zip_signed
-             COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/tests/release/release_test.py
-                     ${signed_dir}/${SPEEDRAIL_RELEASE_ZIP}.zip ${SPEEDRAIL_RELEASE_FOLDER}
-                     ${CMAKE_CURRENT_SOURCE_DIR}/res/music ${OSSLSIGNCODE} ${signed_dir}/cert.pem)
-    set_tests_properties(release_zip_signed PROPERTIES FIXTURES_REQUIRED release_signed)
+  find_program(SOFTHSM2_UTIL softhsm2-util)
+  find_program(PKCS11_TOOL pkcs11-tool)
+  find_file(SOFTHSM2_MODULE libsofthsm2.so PATHS /usr/lib /usr/local/lib PATH_SUFFIXES softhsm
+            NO_CMAKE_FIND_ROOT_PATH)
+  if(OPENSSL AND OSSLSIGNCODE AND SOFTHSM2_UTIL AND PKCS11_TOOL AND SOFTHSM2_MODULE)
+    set(release_tests ${CMAKE_CURRENT_SOURCE_DIR}/tests/release)
+    foreach(way pkcs12 pkcs11 command)
+      set(signed_dir ${CMAKE_BINARY_DIR}/signed-release/${way})
+      add_test(NAME release_package_signed_${way}
+               COMMAND ${Python3_EXECUTABLE} ${release_tests}/package_signed.py
+                       ${CMAKE_CPACK_COMMAND} ${OPENSSL} ${CMAKE_BINARY_DIR}/CPackConfig.cmake
+                       ${signed_dir} ${way} ${SOFTHSM2_MODULE})
+      set_tests_properties(release_package_signed_${way} PROPERTIES
+                           FIXTURES_REQUIRED release FIXTURES_SETUP release_signed_${way} TIMEOUT 900)
+      add_test(NAME release_zip_signed_${way}
+               COMMAND ${Python3_EXECUTABLE} ${release_tests}/release_test.py
+                       ${signed_dir}/${SPEEDRAIL_RELEASE_ZIP}.zip ${SPEEDRAIL_RELEASE_FOLDER}
+                       ${CMAKE_CURRENT_SOURCE_DIR}/res/music ${OSSLSIGNCODE} ${signed_dir}/cert.pem)
+      set_tests_properties(release_zip_signed_${way} PROPERTIES
+                           FIXTURES_REQUIRED release_signed_${way})
+    endforeach()
   else()
-    message(STATUS "No openssl or osslsigncode: the signed release is not tested")
+    message(STATUS "No openssl, osslsigncode, SoftHSM2 or pkcs11-tool: the signed release is not tested")
   endif()
 else()
   message(STATUS "No Python 3: the release test is not run")

@@ -1,31 +1,73 @@
 # Run by cpack once it has installed the release into its staging folder and
 # stripped the program, before it makes the zip (CPACK_PRE_BUILD_SCRIPTS):
-# given a certificate, signs the staged program with Authenticode, so that
-# the zip, and the checksum written after it, hold the signed program.
-# Without a certificate it does nothing.
+# signs the staged program with Authenticode, so that the zip, and the
+# checksum written after it, hold the signed program. Three ways, one at a
+# time; given none, it does nothing.
 #
 #   CPACK_SPEEDRAIL_SIGNING_CERTIFICATE    PKCS#12 file with the key and certificate
+#   CPACK_SPEEDRAIL_SIGNING_PKCS11_KEY     or the pkcs11: URI of a key on a token or HSM,
+#   CPACK_SPEEDRAIL_SIGNING_PKCS11_MODULE    reached through this PKCS#11 module,
+#   CPACK_SPEEDRAIL_SIGNING_PKCS11_CERTIFICATES  with the key's certificate chain (PEM)
+#   CPACK_SPEEDRAIL_SIGNING_COMMAND        or a command that signs the file named by its
+#                                          last argument in place (a signing service's tool)
 #   CPACK_SPEEDRAIL_SIGNING_TIMESTAMP_URL  RFC 3161 time-stamp server, or empty
 #   CPACK_SPEEDRAIL_SIGNED_PROGRAM         the program, inside the staging folder
 #
-# The certificate's password comes from the environment variable
-# SPEEDRAIL_SIGNING_PASSWORD. It never goes on a command line, where other
-# users and build logs could read it: osslsigncode reads it from a file that
-# only the owner can open and that is removed straight after.
-if(NOT CPACK_SPEEDRAIL_SIGNING_CERTIFICATE)
+# The first two sign with osslsigncode, the token through OpenSSL's pkcs11
+# engine. The PKCS#12 file's password, or the token's PIN, comes from the
+# environment variable SPEEDRAIL_SIGNING_PASSWORD. It never goes on a command
+# line, where other users and build logs could read it: osslsigncode reads it
+# from a file that only the owner can open and that is removed straight after.
+set(ways "")
+foreach(setting CERTIFICATE PKCS11_KEY COMMAND)
+  if(NOT CPACK_SPEEDRAIL_SIGNING_${setting} STREQUAL "")
+    list(APPEND ways SPEEDRAIL_SIGNING_${setting})
+  endif()
+endforeach()
+list(LENGTH ways count)
+if(count EQUAL 0)
+  return()
+elseif(count GREATER 1)
+  message(FATAL_ERROR "Sign the release one way only; given: ${ways}")
+endif()
+
+set(program "${CPACK_TEMPORARY_DIRECTORY}/${CPACK_SPEEDRAIL_SIGNED_PROGRAM}")
+if(ways STREQUAL "SPEEDRAIL_SIGNING_COMMAND")
+  execute_process(COMMAND ${CPACK_SPEEDRAIL_SIGNING_COMMAND} "${program}" RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "The signing command failed (${result}) on ${program}")
+  endif()
   return()
 endif()
-if(NOT EXISTS "${CPACK_SPEEDRAIL_SIGNING_CERTIFICATE}")
-  message(FATAL_ERROR "No signing certificate at ${CPACK_SPEEDRAIL_SIGNING_CERTIFICATE}")
+
+# What the key is given by: the option that names it, the key itself, and
+# the settings that must name files.
+if(ways STREQUAL "SPEEDRAIL_SIGNING_CERTIFICATE")
+  set(key_option -pkcs12)
+  set(key "${CPACK_SPEEDRAIL_SIGNING_CERTIFICATE}")
+  set(file_settings CERTIFICATE)
+  set(certificate_options "")
+else()
+  # The URI stays in a variable of its own: its ";" would split a list.
+  set(key_option -key)
+  set(key "${CPACK_SPEEDRAIL_SIGNING_PKCS11_KEY}")
+  set(file_settings PKCS11_MODULE PKCS11_CERTIFICATES)
+  set(certificate_options -pkcs11module "${CPACK_SPEEDRAIL_SIGNING_PKCS11_MODULE}"
+                          -certs "${CPACK_SPEEDRAIL_SIGNING_PKCS11_CERTIFICATES}")
 endif()
+foreach(setting IN LISTS file_settings)
+  if(NOT EXISTS "${CPACK_SPEEDRAIL_SIGNING_${setting}}")
+    message(FATAL_ERROR
+            "SPEEDRAIL_SIGNING_${setting} names no file: '${CPACK_SPEEDRAIL_SIGNING_${setting}}'")
+  endif()
+endforeach()
 find_program(OSSLSIGNCODE osslsigncode)
 if(NOT OSSLSIGNCODE)
   message(FATAL_ERROR "Signing the release needs osslsigncode")
 endif()
 
-set(program "${CPACK_TEMPORARY_DIRECTORY}/${CPACK_SPEEDRAIL_SIGNED_PROGRAM}")
 get_filename_component(program_name "${program}" NAME_WE)
-set(sign_options -pkcs12 "${CPACK_SPEEDRAIL_SIGNING_CERTIFICATE}" -h sha256 -n "${program_name}")
+set(sign_options -h sha256 -n "${program_name}")
 if(CPACK_SPEEDRAIL_SIGNING_TIMESTAMP_URL)
   list(APPEND sign_options -ts "${CPACK_SPEEDRAIL_SIGNING_TIMESTAMP_URL}")
 endif()
@@ -44,7 +86,8 @@ if(DEFINED ENV{SPEEDRAIL_SIGNING_PASSWORD})
 endif()
 
 set(signed "${private_dir}/signed.exe")
-execute_process(COMMAND "${OSSLSIGNCODE}" sign ${sign_options} -in "${program}" -out "${signed}"
+execute_process(COMMAND "${OSSLSIGNCODE}" sign ${certificate_options} ${key_option} "${key}"
+                        ${sign_options} -in "${program}" -out "${signed}"
                 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
 if(result EQUAL 0)
   file(RENAME "${signed}" "${program}")

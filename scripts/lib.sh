@@ -26,14 +26,19 @@ log() { printf '== %s\n' "$*" >&2; }
 # link against (libclang-rt-dev). Carlito (Calibri's metrics) and
 # Liberation Sans (Arial's) keep the captions inside their controls: with
 # no stand-in installed Wine draws them in the much wider DejaVu Sans.
-# OpenSSL and osslsigncode sign the release and check its signature;
-# clang-format checks that the sources are as it would write them.
+# OpenSSL and osslsigncode sign the release and check its signature, a
+# key on a token through OpenSSL's pkcs11 engine (libengine-pkcs11-openssl,
+# in OpenSSL's own engines folder, where osslsigncode finds it); the
+# release test keeps its throwaway token in SoftHSM2 and makes the key
+# there with pkcs11-tool (opensc). clang-format checks that the sources
+# are as it would write them.
 ensure_packages() {
   local wanted=(cmake ninja-build g++ clang libclang-rt-dev clang-format libgtest-dev googletest
                 libbenchmark-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
                 wine wine64 gstreamer1.0-plugins-base gstreamer1.0-plugins-bad
                 timgm6mb-soundfont fonts-crosextra-carlito fonts-liberation
-                xvfb xauth x11-utils xdotool imagemagick python3 openssl osslsigncode)
+                xvfb xauth x11-utils xdotool imagemagick python3 openssl osslsigncode
+                libengine-pkcs11-openssl softhsm2 opensc)
   local missing=()
   for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
