@@ -18,6 +18,7 @@
 #include "tests/support/recording_window.h"
 #include "tests/win32/confirming_platform.h"
 #include "tests/win32/platform_test_folder.h"
+#include "tests/win32/polling.h"
 #include "tests/win32/service_states.h"
 
 namespace speedrail {
@@ -42,12 +43,12 @@ public:
     }
     // A stand-in that did run may still be on its way out for a moment.
     ~DroppedTools() {
-        const ULONGLONG deadline = ::GetTickCount64() + 10000;
         for (const auto& path : paths_) {
-            while (!::DeleteFileW(path.c_str()) && ::GetLastError() != ERROR_FILE_NOT_FOUND &&
-                   ::GetTickCount64() < deadline) {
-                ::Sleep(50);
-            }
+            win32::testing::waitFor(
+                [&] {
+                    return ::DeleteFileW(path.c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND;
+                },
+                10000);
             ::DeleteFileW((path + L".ran").c_str());
         }
     }

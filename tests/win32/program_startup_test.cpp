@@ -10,6 +10,7 @@
 #include "platform/win32/wide_text.h"
 #include "tests/win32/platform_test_folder.h"
 #include "tests/win32/started_program.h"
+#include "tests/win32/under_wine.h"
 
 namespace speedrail::win32::testing {
 namespace {
@@ -24,8 +25,7 @@ namespace {
 class SearchedLikeWindows {
 public:
     explicit SearchedLikeWindows(const std::vector<std::wstring>& dlls) : dlls_(dlls) {
-        const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
-        if (!ntdll || !::GetProcAddress(ntdll, "wine_get_version")) return;
+        if (!underWine()) return;
         const LSTATUS created = ::RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0,
                                                   KEY_SET_VALUE, nullptr, &key_, nullptr);
         EXPECT_EQ(created, ERROR_SUCCESS);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/win32/unique_handle.h"
+#include "tests/win32/polling.h"
 
 namespace speedrail::win32::testing {
 
@@ -17,17 +18,6 @@ struct ProgramWindows {
 
 // The program's top-level windows, shown or not.
 ProgramWindows windowsOf(DWORD processId);
-
-// Polls `condition` every 50 ms until it holds or `timeoutMs` has passed.
-template <typename Condition>
-bool waitFor(Condition condition, DWORD timeoutMs) {
-    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
-    while (!condition()) {
-        if (::GetTickCount64() > deadline) return false;
-        ::Sleep(50);
-    }
-    return true;
-}
 
 // The distribution folder: the program, its scripts and the shipped tracks.
 std::wstring distributionFolder();
