@@ -6,6 +6,10 @@
 
 namespace speedrail::win32::testing {
 
+// The longest a test waits for the system: far beyond what a step takes on
+// a slow machine, so that reaching it means the step will not come.
+inline constexpr DWORD kWaitMs = 30000;
+
 // Polls `condition` every 50 ms until it holds or `timeoutMs` has passed.
 template <typename Condition>
 bool waitFor(Condition condition, DWORD timeoutMs) {
