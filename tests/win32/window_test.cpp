@@ -42,33 +42,18 @@ std::string nameOf(HWND window, HWND main) {
 
 struct ChildCase {
     ControlId id;
-    const char* caption;
+    std::string caption;
     RECT pixels;  // at 96 dpi: the twips divided by 15
     bool visible, enabled;
 };
 
 // The controls with windows of their own, as the user sees them on opening.
+const std::string kKeep = "Mantener funcionando servicios básicos de ";
 const std::vector<ChildCase> kChildren{
-    {ControlId::Check1,
-     "Mantener funcionando servicios básicos de AUDIO",
-     {13, 132, 365, 153},
-     true,
-     false},
-    {ControlId::Check2,
-     "Mantener funcionando servicios básicos de RED",
-     {13, 155, 365, 175},
-     true,
-     false},
-    {ControlId::Check3,
-     "Mantener funcionando servicios básicos de SEGURIDAD",
-     {13, 177, 365, 197},
-     true,
-     false},
-    {ControlId::Check4,
-     "Mantener funcionando servicios básicos de IMPRESIÓN",
-     {13, 199, 365, 219},
-     true,
-     false},
+    {ControlId::Check1, kKeep + "AUDIO", {13, 132, 365, 153}, true, false},
+    {ControlId::Check2, kKeep + "RED", {13, 155, 365, 175}, true, false},
+    {ControlId::Check3, kKeep + "SEGURIDAD", {13, 177, 365, 197}, true, false},
+    {ControlId::Check4, kKeep + "IMPRESIÓN", {13, 199, 365, 219}, true, false},
     {ControlId::Check5,
      "Detener únicamente servicios seleccionados en lista",
      {13, 221, 365, 241},
