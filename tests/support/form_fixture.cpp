@@ -2,10 +2,10 @@
 
 namespace speedrail::testing {
 
-std::string listingNaming(const std::vector<std::string>& entries) {
-    std::string listing = "Name\r\n";
-    for (const auto& entry : entries) listing += entry + "\r\n";
-    return listing;
+std::vector<std::string> textsOf(const ServiceList& list) {
+    std::vector<std::string> texts;
+    for (std::int16_t i = 0; i < list.count(); ++i) texts.push_back(list.text(i));
+    return texts;
 }
 
 std::vector<bool> ticksOf(const ServiceList& list) {
@@ -14,10 +14,14 @@ std::vector<bool> ticksOf(const ServiceList& list) {
     return ticks;
 }
 
-void RecordedForm::scan(const std::vector<std::string>& entries) {
-    platform.files["srv.tmp"] = listingNaming(entries);
+void scanListing(Form1& form, RecordingPlatform& platform, const std::string& listing) {
+    platform.files["srv.tmp"] = listing;
     form.Click(layout::ControlId::Command1);
     platform.calls.clear();
+}
+
+void RecordedForm::scan(const std::vector<std::string>& names, ListingEncoding encoding) {
+    scanListing(form, platform, listingNaming(names, encoding));
     window.events.clear();
 }
 

@@ -1,6 +1,6 @@
 #include "tests/support/recording_platform.h"
 
-#include "base/utf8.h"
+#include "tests/support/listing.h"
 
 namespace speedrail::testing {
 namespace {
@@ -106,10 +106,7 @@ std::unique_ptr<DirectorySearch> RecordingPlatform::findNormalFiles(const std::s
 }
 
 std::string RecordingPlatform::systemCodePageToUtf8(const std::string& bytes) {
-    // The tests' code page is Latin-1: each byte is the code point.
-    std::string utf8;
-    for (const char byte : bytes) appendUtf8(utf8, static_cast<unsigned char>(byte));
-    return utf8;
+    return latin1ToUtf8(bytes);
 }
 
 std::optional<std::vector<std::string>> RecordingPlatform::serviceNames(std::size_t maxNames) {

@@ -32,7 +32,7 @@ public:
     void seedRandom(float seed) override;
     float nextRandom() override;
 
-    // Calls in order, e.g. "launch sc stop \"X\" | style 2 | null input | system folder",
+    // Calls in order, e.g. "launch sc stop \"X\" | style 7 | null input | system folder",
     // "sleep 5000", "message box 48 | <title>", "url  0.mid", "service names 32767".
     std::vector<std::string> calls;
     // Calls whose record starts with `prefix`.

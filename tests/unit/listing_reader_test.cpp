@@ -2,28 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include "base/utf8.h"
+#include "tests/support/listing.h"
 
 namespace speedrail {
 namespace {
 
-std::string latin1ToUtf8(const std::string& bytes) {
-    std::string utf8;
-    for (const char byte : bytes) appendUtf8(utf8, static_cast<unsigned char>(byte));
-    return utf8;
-}
-
-std::string utf16le(const std::u16string& text, bool mark = true) {
-    std::string bytes = mark ? "\xFF\xFE" : "";
-    for (const char16_t unit : text) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
-}
+using testing::ListingEncoding;
+using testing::listingNaming;
+using testing::utf16le;
 
 std::vector<std::string> entriesOf(const std::string& bytes) {
-    return listingEntries(decodeListing(bytes, latin1ToUtf8), 32767);
+    return listingEntries(decodeListing(bytes, testing::latin1ToUtf8), 32767);
 }
 
 using Entries = std::vector<std::string>;
@@ -58,10 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ListingDecoding, Utf16WithMarkAsTheListingToolWritesIt) {
     const auto entries =
-        entriesOf(utf16le(u"Name     \r\nSpooler  \r\nRpcSs    \r\nSe\u00F1al\r\n"));
-    EXPECT_EQ(entries, (Entries{"Spooler  ", "RpcSs    ",
-                                "Se\xC3\xB1"
-                                "al"}));
+        entriesOf(listingNaming({"Spooler  ", "RpcSs    ", "Se\xF1or"}, ListingEncoding::Utf16));
+    EXPECT_EQ(entries, (Entries{"Spooler  ", "RpcSs    ", "Se\xC3\xB1or"}));
 }
 
 TEST(ListingDecoding, Utf8MarkIsDropped) {
@@ -84,9 +71,7 @@ TEST(ListingDecoding, SurrogatePairsBecomeOneCharacter) {
 }
 
 TEST(ListingEntries, StopsAtTheLimit) {
-    std::string text = "Name\r\n";
-    for (int i = 0; i < 10; ++i) text += "S" + std::to_string(i) + "\r\n";
-    const auto entries = listingEntries(text, 3);
+    const auto entries = listingEntries(listingNaming({"S0", "S1", "S2", "S3", "S4"}), 3);
     EXPECT_EQ(entries, (Entries{"S0", "S1", "S2"}));
 }
 

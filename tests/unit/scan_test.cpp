@@ -24,7 +24,6 @@ TEST_F(ScanFixture, FirstScanWritesTheScriptRunsItAndTicksEveryName) {
     form.Click(ControlId::Command1);
 
     EXPECT_EQ(platform.files.at("srv.cmd"), kNewScript);
-    EXPECT_EQ(std::string(kNewScript).size(), 41u);
     EXPECT_EQ(platform.calls, (Texts{"exists srv.cmd", "write srv.cmd",
                                      "launch srv.cmd | style 7 | null input | working folder",
                                      "sleep 2000", "wait 28000", "read srv.tmp"}));
@@ -41,8 +40,7 @@ TEST_F(ScanFixture, FirstScanWritesTheScriptRunsItAndTicksEveryName) {
 }
 
 TEST_F(ScanFixture, StepsRunInOrderWithRepaints) {
-    platform.files["srv.tmp"] = "Name\r\nA\r\n";
-    form.Click(ControlId::Command1);
+    testing::scanListing(form, platform, testing::listingNaming({"A"}));
     EXPECT_EQ(window.events,
               (Texts{"pointer 99", "status  > Analizando servicios ...", "repaint status",
                      "list changed", "repaint list", "status  >  1 servicios detectados ",
@@ -115,11 +113,7 @@ TEST(Scan, OnlyTheProgramsOwnScriptFallsBackToTheServiceManager) {
         };
         form.Click(ControlId::Command1);
 
-        std::vector<std::string> entries;
-        for (std::int16_t i = 0; i < form.state().list.count(); ++i) {
-            entries.push_back(form.state().list.text(i));
-        }
-        EXPECT_EQ(entries, c.expected);
+        EXPECT_EQ(recorded.texts(), c.expected);
         EXPECT_EQ(recorded.ticks(), std::vector<bool>(c.expected.size(), true));
         EXPECT_EQ(form.state().status,
                   " >  " + std::to_string(c.expected.size()) + " servicios detectados ");
@@ -143,21 +137,12 @@ TEST_F(ScanFixture, FailuresAreSkippedAndTheScanStillEnds) {
 }
 
 TEST_F(ScanFixture, UnicodeListingFromTheListingTool) {
-    // "Name\r\nSpooler  \r\n" as UTF-16LE with its mark.
-    std::string bytes = "\xFF\xFE";
-    for (const char c : std::string("Name\r\nSpooler  \r\n")) {
-        bytes += c;
-        bytes += '\0';
-    }
-    platform.files["srv.tmp"] = bytes;
-    form.Click(ControlId::Command1);
-    ASSERT_EQ(form.state().list.count(), 1);
-    EXPECT_EQ(form.state().list.text(0), "Spooler  ");
+    scan({"Spooler  "}, testing::ListingEncoding::Utf16);
+    EXPECT_EQ(texts(), Texts{"Spooler  "});
 }
 
 TEST_F(ScanFixture, RescanTicksEverythingAndKeepsTheBoxes) {
-    platform.files["srv.tmp"] = "Name\r\nAudioSrv\r\nSpooler\r\n";
-    form.Click(ControlId::Command1);
+    scan({"AudioSrv", "Spooler"});
     form.Click(ControlId::Check1);
     EXPECT_EQ(ticks(), (std::vector<bool>{false, true}));
     form.Click(ControlId::Command1);
@@ -167,10 +152,7 @@ TEST_F(ScanFixture, RescanTicksEverythingAndKeepsTheBoxes) {
 }
 
 TEST_F(ScanFixture, HugeListingStopsAtTheListLimit) {
-    std::string listing = "Name\r\n";
-    for (int i = 0; i < 40000; ++i) listing += "S\r\n";
-    platform.files["srv.tmp"] = listing;
-    form.Click(ControlId::Command1);
+    scan(Texts(40000, "S"));
     EXPECT_EQ(form.state().list.count(), 32767);
     EXPECT_EQ(form.state().status, " >  32767 servicios detectados ");
 }

@@ -15,17 +15,16 @@
 #include "platform/win32/win32_platform.h"
 #include "services/command_line.h"
 #include "services/listing_reader.h"
-#include "tests/support/recording_window.h"
+#include "tests/support/form_fixture.h"
 #include "tests/win32/confirming_platform.h"
 #include "tests/win32/platform_test_folder.h"
+#include "tests/win32/polling.h"
 #include "tests/win32/service_states.h"
 
 namespace speedrail {
 namespace {
 
 using layout::ControlId;
-using testing::RecordingWindow;
-
 using win32::testing::ConfirmingPlatform;
 
 // Stand-ins for the system's tools, each leaving a mark when it runs, put
@@ -42,12 +41,12 @@ public:
     }
     // A stand-in that did run may still be on its way out for a moment.
     ~DroppedTools() {
-        const ULONGLONG deadline = ::GetTickCount64() + 10000;
         for (const auto& path : paths_) {
-            while (!::DeleteFileW(path.c_str()) && ::GetLastError() != ERROR_FILE_NOT_FOUND &&
-                   ::GetTickCount64() < deadline) {
-                ::Sleep(50);
-            }
+            win32::testing::waitFor(
+                [&] {
+                    return ::DeleteFileW(path.c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND;
+                },
+                10000);
             ::DeleteFileW((path + L".ran").c_str());
         }
     }
@@ -109,25 +108,12 @@ private:
 };
 
 // Each test runs in a fresh working folder.
-struct EndToEnd : win32::testing::PlatformTest {
-    RecordingWindow window;
-    ConfirmingPlatform platform;
-    Form1 form{window, platform};
-
-    EndToEnd() { window.show(form.state()); }
-
+struct EndToEnd : win32::testing::PlatformTest, testing::FormOn<ConfirmingPlatform> {
     std::int16_t entryNamed(const std::string& name) const {
         for (std::int16_t i = 0; i < form.state().list.count(); ++i) {
             if (trimBlanks(form.state().list.text(i)) == name) return i;
         }
         return -1;
-    }
-
-    std::vector<std::string> entries() const {
-        std::vector<std::string> texts;
-        for (std::int16_t i = 0; i < form.state().list.count(); ++i)
-            texts.push_back(form.state().list.text(i));
-        return texts;
     }
 
     // The services Wine's wmic lists, in its order, each name trimmed.
@@ -220,7 +206,7 @@ TEST_F(EndToEnd, WithoutTheListingToolTheScanListsTheManagersServicesAndTheyStop
     const ListingToolOffThePath offThePath;
     form.Click(ControlId::Command1);
     EXPECT_EQ(platform.readFile("srv.tmp", 100).value_or(""), "") << "the script found a wmic";
-    EXPECT_EQ(entries(), listed);
+    EXPECT_EQ(texts(), listed);
     EXPECT_EQ(form.state().status,
               " >  " + std::to_string(listed.size()) + " servicios detectados ");
 
@@ -251,7 +237,7 @@ TEST_F(ThousandServicesEndToEnd, WithoutTheListingToolTheScanListsEveryOne) {
     const ListingToolOffThePath offThePath;
     form.Click(ControlId::Command1);
     ASSERT_GE(entryNamed("Spooler"), 0);
-    const std::size_t before = entries().size();
+    const std::size_t before = texts().size();
 
     const win32::UniqueServiceHandle manager(
         ::OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CREATE_SERVICE));
@@ -272,7 +258,7 @@ TEST_F(ThousandServicesEndToEnd, WithoutTheListingToolTheScanListsEveryOne) {
 
     form.Click(ControlId::Command1);
     EXPECT_EQ(platform.readFile("srv.tmp", 100).value_or(""), "") << "the script found a wmic";
-    const std::vector<std::string> listed = entries();
+    const std::vector<std::string> listed = texts();
     const auto missing = std::count_if(registered.begin(), registered.end(), [&](const auto& name) {
         return std::count(listed.begin(), listed.end(), name) != 1;
     });

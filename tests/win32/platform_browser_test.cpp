@@ -16,15 +16,11 @@
 #include "platform/win32/win32_platform.h"
 #include "tests/win32/confirming_platform.h"
 #include "tests/win32/platform_test_folder.h"
-#include "tests/win32/started_program.h"
+#include "tests/win32/polling.h"
+#include "tests/win32/under_wine.h"
 
 namespace speedrail::win32::testing {
 namespace {
-
-bool underWine() {
-    const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
-    return ntdll && ::GetProcAddress(ntdll, "wine_get_version");
-}
 
 bool launcherRunning() {
     const UniqueKernelHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));

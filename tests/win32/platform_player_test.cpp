@@ -49,17 +49,18 @@ std::vector<std::wstring> openSequencerModes() {
 
 using PlatformPlayerTest = PlatformTest;
 
+// Both calls swallow every failure by design; what a name can still do is
+// crash the process or hang it on a dialog, and either fails this test.
 TEST_F(PlatformPlayerTest, AnyNameAndCloseStayQuiet) {
     createFile(" 1.mid", "not a MIDI file");
     createFile("2.mid", tinyMidiFile());  // reached through " 2.mid"
     Win32Platform platform;
-    EXPECT_NO_THROW(platform.closePlayer());  // before anything was played
+    platform.closePlayer();  // before anything was played
     for (const char* name :
          {" 0.mid", " 1.mid", " 2.mid", "", "   ", "no_such_folder\\ 3.mid", "\"*?<>|.mid"}) {
-        SCOPED_TRACE(name);
-        EXPECT_NO_THROW(platform.setPlayerUrl(name));
-        EXPECT_NO_THROW(platform.closePlayer());
-        EXPECT_NO_THROW(platform.closePlayer());
+        platform.setPlayerUrl(name);
+        platform.closePlayer();
+        platform.closePlayer();
     }
 }
 

@@ -8,15 +8,24 @@
 namespace speedrail::win32::testing {
 namespace {
 
+// The local time of day from the system clock's count of 100 ns since a
+// midnight (1 January 1601), turned local: a reading that shares nothing
+// with the platform's.
+double localSecondsSinceMidnight() {
+    FILETIME utc{}, local{};
+    ::GetSystemTimeAsFileTime(&utc);
+    ::FileTimeToLocalFileTime(&utc, &local);
+    const ULONGLONG ticks =
+        (static_cast<ULONGLONG>(local.dwHighDateTime) << 32) | local.dwLowDateTime;
+    return static_cast<double>(ticks % (86400ull * 10000000)) / 1e7;
+}
+
 using PlatformSystemTest = PlatformTest;
 
 TEST_F(PlatformSystemTest, SecondsSinceMidnightFollowTheLocalClock) {
     Win32Platform platform;
-    SYSTEMTIME before{};
-    ::GetLocalTime(&before);
+    const double expected = localSecondsSinceMidnight();
     const float seconds = platform.secondsSinceMidnight();
-    const double expected = before.wHour * 3600.0 + before.wMinute * 60.0 + before.wSecond +
-                            before.wMilliseconds / 1000.0;
     EXPECT_GE(seconds, 0.0f);
     EXPECT_LT(seconds, 86400.0f);
     // Midnight may pass between the two readings.

@@ -6,6 +6,7 @@
 
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
+#include "tests/win32/polling.h"
 
 namespace speedrail::win32::testing {
 
@@ -40,18 +41,6 @@ void removeTree(const std::wstring& folder) {
     ::RemoveDirectoryW(folder.c_str());
 }
 
-// A launched child's console host can outlive the child by a moment, and
-// while it runs the folder is its current folder and cannot be removed.
-bool removeTreeWithin(const std::wstring& folder, DWORD milliseconds) {
-    const ULONGLONG deadline = ::GetTickCount64() + milliseconds;
-    for (;;) {
-        removeTree(folder);
-        if (::GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES) return true;
-        if (::GetTickCount64() >= deadline) return false;
-        ::Sleep(20);
-    }
-}
-
 }  // namespace
 
 void PlatformTest::SetUp() {
@@ -71,8 +60,14 @@ void PlatformTest::SetUp() {
 
 void PlatformTest::TearDown() {
     if (!previousFolder_.empty()) ::SetCurrentDirectoryW(previousFolder_.c_str());
+    // A launched child's console host can outlive the child by a moment, and
+    // while it runs the folder is its current folder and cannot be removed.
+    const auto removed = [&] {
+        removeTree(folder_);
+        return ::GetFileAttributesW(folder_.c_str()) == INVALID_FILE_ATTRIBUTES;
+    };
     if (!folder_.empty()) {
-        EXPECT_TRUE(removeTreeWithin(folder_, 10000)) << "cannot remove " << toUtf8(folder_);
+        EXPECT_TRUE(waitFor(removed, 10000)) << "cannot remove " << toUtf8(folder_);
     }
 }
 

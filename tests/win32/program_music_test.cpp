@@ -11,13 +11,12 @@
 #include "app/win32/drawing/dpi.h"
 #include "form/layout.h"
 #include "tests/win32/audio_sink.h"
-#include "tests/win32/platform_test_folder.h"
+#include "tests/win32/polling.h"
 #include "tests/win32/started_program.h"
 
 namespace speedrail::win32::testing {
 namespace {
 
-constexpr DWORD kTimeoutMs = 30000;
 // How long the sink is listened to for a silence: music that plays fills it
 // with sound within a fraction of this.
 constexpr DWORD kListenMs = 3000;
@@ -30,89 +29,49 @@ bool holdsFor(Condition condition, DWORD milliseconds) {
     return !waitFor([&] { return !condition(); }, milliseconds);
 }
 
-class ProgramMusic : public PlatformTest {
+class ProgramMusic : public ProgramTest {
 protected:
     void SetUp() override {
-        PlatformTest::SetUp();
+        ProgramTest::SetUp();
         sink_ = AudioSink::ofSession();
         if (!sink_) GTEST_SKIP() << "no audio sink: run the tests in scripts/in-wine-session.sh";
         sink_->clear();
     }
-    // A program still running is ended before its folder goes.
-    void TearDown() override {
-        program_.reset();
-        PlatformTest::TearDown();
-    }
-
-    // Starts the distributed program in `folder` and waits for its warning.
-    void startIn(const std::wstring& folder) {
-        program_.emplace(start(distributedProgram(), folder));
-        ASSERT_TRUE(program_->process);
-        ASSERT_TRUE(waitFor(
-            [&] {
-                windows_ = windowsOf(program_->id);
-                return windows_.warning && ::IsWindowVisible(windows_.warning);
-            },
-            kTimeoutMs))
-            << "no start-up message";
-    }
-
-    // Answers the warning and waits for the main window.
-    void answerWarning() {
-        ::PostMessageW(windows_.warning, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        ASSERT_TRUE(waitFor(
-            [&] {
-                windows_ = windowsOf(program_->id);
-                return windows_.main && ::IsWindowVisible(windows_.main);
-            },
-            kTimeoutMs))
-            << "the main window did not appear";
-    }
-
     // Clicks a picture of the main window as the mouse does, button down and
     // up over its centre. True once the program has handled the click.
     bool click(layout::ControlId picture) const {
+        const HWND main = windows().main;
         const layout::PixelRect rect =
-            layout::toPixels(layout::control(picture).rect, dpiForWindow(windows_.main));
+            layout::toPixels(layout::control(picture).rect, dpiForWindow(main));
         const LPARAM centre =
             MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
         DWORD_PTR result = 0;
-        return ::SendMessageTimeoutW(windows_.main, WM_LBUTTONDOWN, MK_LBUTTON, centre, SMTO_NORMAL,
-                                     kTimeoutMs, &result) &&
-               ::SendMessageTimeoutW(windows_.main, WM_LBUTTONUP, 0, centre, SMTO_NORMAL,
-                                     kTimeoutMs, &result);
-    }
-
-    void closeProgram() {
-        ::PostMessageW(windows_.main, WM_CLOSE, 0, 0);
-        EXPECT_EQ(::WaitForSingleObject(program_->process.get(), kTimeoutMs), WAIT_OBJECT_0);
+        return ::SendMessageTimeoutW(main, WM_LBUTTONDOWN, MK_LBUTTON, centre, SMTO_NORMAL, kWaitMs,
+                                     &result) &&
+               ::SendMessageTimeoutW(main, WM_LBUTTONUP, 0, centre, SMTO_NORMAL, kWaitMs, &result);
     }
 
     bool heardSince(const AudioSink::Position& since) const {
-        return waitFor([&] { return sink_->loudFramesSince(since) >= kHeardFrames; }, kTimeoutMs);
+        return waitFor([&] { return sink_->loudFramesSince(since) >= kHeardFrames; }, kWaitMs);
     }
     bool silentSince(const AudioSink::Position& since) const {
         return holdsFor([&] { return sink_->loudFramesSince(since) == 0; }, kListenMs);
     }
 
     std::optional<AudioSink> sink_;
-    std::optional<StartedProgram> program_;
-    ProgramWindows windows_;
 };
 
 TEST_F(ProgramMusic, ShippedTracksPlayFromStartUpBeforeTheWarningIsAnswered) {
-    startIn(distributionFolder());
-    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_TRUE(start(distributionFolder()));
     EXPECT_TRUE(heardSince({}))
         << "no music while the warning shows (GStreamer's MIDI plugins and a sound font "
            "installed?)";
-    EXPECT_TRUE(::IsWindowVisible(windows_.warning));
-    const HWND main = windowsOf(program_->id).main;
-    EXPECT_FALSE(main && ::IsWindowVisible(main));
+    const ProgramWindows now = windows();
+    EXPECT_TRUE(shown(now.warning));
+    EXPECT_FALSE(shown(now.main));
 
-    answerWarning();
-    ASSERT_FALSE(HasFatalFailure());
-    closeProgram();
+    ASSERT_TRUE(answerWarning());
+    EXPECT_TRUE(close());
 }
 
 // The folder's one MIDI file is not named as the tracks are (0.mid, ...), so
@@ -120,23 +79,19 @@ TEST_F(ProgramMusic, ShippedTracksPlayFromStartUpBeforeTheWarningIsAnswered) {
 TEST_F(ProgramMusic, FolderWithoutTracksPlaysNothingNotEvenForTheNewTrackPicture) {
     ASSERT_TRUE(::CopyFileW((distributionFolder() + L"\\0.mid").c_str(),
                             (folder_ + L"\\tune.mid").c_str(), TRUE));
-    startIn(folder_);
-    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_TRUE(start(folder_));
     EXPECT_TRUE(silentSince({})) << "music at start-up";
 
-    answerWarning();
-    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_TRUE(answerWarning());
     ASSERT_TRUE(click(layout::ControlId::Image3));
     EXPECT_TRUE(silentSince({})) << "music after the new-track picture";
-    closeProgram();
+    EXPECT_TRUE(close());
     EXPECT_EQ(sink_->loudFramesSince({}), 0u);
 }
 
 TEST_F(ProgramMusic, PausePictureSilencesTheMusicAndTheNewTrackPictureBringsItBack) {
-    startIn(distributionFolder());
-    ASSERT_FALSE(HasFatalFailure());
-    answerWarning();
-    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_TRUE(start(distributionFolder()));
+    ASSERT_TRUE(answerWarning());
     ASSERT_TRUE(heardSince(sink_->position())) << "the music is not playing";
 
     ASSERT_TRUE(click(layout::ControlId::Image2));
@@ -145,7 +100,7 @@ TEST_F(ProgramMusic, PausePictureSilencesTheMusicAndTheNewTrackPictureBringsItBa
 
     ASSERT_TRUE(click(layout::ControlId::Image3));
     EXPECT_TRUE(heardSince(paused)) << "no music after the new-track picture";
-    closeProgram();
+    EXPECT_TRUE(close());
 }
 
 }  // namespace

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "platform/win32/wide_text.h"
-#include "tests/win32/platform_test_folder.h"
 #include "tests/win32/started_program.h"
+#include "tests/win32/under_wine.h"
 
 namespace speedrail::win32::testing {
 namespace {
@@ -24,8 +24,7 @@ namespace {
 class SearchedLikeWindows {
 public:
     explicit SearchedLikeWindows(const std::vector<std::wstring>& dlls) : dlls_(dlls) {
-        const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
-        if (!ntdll || !::GetProcAddress(ntdll, "wine_get_version")) return;
+        if (!underWine()) return;
         const LSTATUS created = ::RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0,
                                                   KEY_SET_VALUE, nullptr, &key_, nullptr);
         EXPECT_EQ(created, ERROR_SUCCESS);
@@ -58,40 +57,14 @@ private:
     HKEY key_ = nullptr;
 };
 
-using ProgramStartup = PlatformTest;
+using ProgramStartup = ProgramTest;
 
 TEST_F(ProgramStartup, WarningComesFirstThenTheWindowAndClosingItEndsTheProgram) {
-    const StartedProgram started = start(distributedProgram(), folder_);
-    ASSERT_TRUE(started.process);
-    const HANDLE process = started.process.get();
-    const DWORD id = started.id;
-
-    ProgramWindows windows;
-    ASSERT_TRUE(waitFor(
-        [&] {
-            windows = windowsOf(id);
-            return windows.warning && ::IsWindowVisible(windows.warning);
-        },
-        30000))
-        << "no start-up message";
-    EXPECT_FALSE(windows.main && ::IsWindowVisible(windows.main))
-        << "the main window showed before the message was answered";
-
-    ::PostMessageW(windows.warning, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    ASSERT_TRUE(waitFor(
-        [&] {
-            windows = windowsOf(id);
-            return windows.main && ::IsWindowVisible(windows.main);
-        },
-        30000))
-        << "the main window did not appear";
-    EXPECT_EQ(windows.warning, nullptr);
-
-    ::PostMessageW(windows.main, WM_CLOSE, 0, 0);
-    ASSERT_EQ(::WaitForSingleObject(process, 30000), WAIT_OBJECT_0);
-    DWORD exitCode = 1;
-    ::GetExitCodeProcess(process, &exitCode);
-    EXPECT_EQ(exitCode, 0u);
+    ASSERT_TRUE(start(folder_));
+    EXPECT_FALSE(shown(windows().main)) << "the main window showed before the message was answered";
+    ASSERT_TRUE(answerWarning());
+    EXPECT_EQ(windows().warning, nullptr);
+    EXPECT_TRUE(close());
 }
 
 // The DLLs the program loads that are not among the system's known DLLs,
@@ -113,23 +86,9 @@ TEST_F(ProgramStartup, DllsDroppedBesideTheProgramAreNeverLoadedAndTheWindowStil
             ::CopyFileW(toWide(childPath("load_mark_dll.dll")).c_str(), path.c_str(), TRUE));
     }
     const SearchedLikeWindows searched(dropped);
-
-    const StartedProgram started = start(program, folder_);
-    ASSERT_TRUE(started.process);
-    ProgramWindows windows;
-    ASSERT_TRUE(
-        waitFor([&] { return (windows = windowsOf(started.id)).warning != nullptr; }, 30000))
-        << "no start-up message";
-    ::PostMessageW(windows.warning, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    ASSERT_TRUE(waitFor(
-        [&] {
-            windows = windowsOf(started.id);
-            return windows.main && ::IsWindowVisible(windows.main);
-        },
-        30000))
-        << "the main window did not appear";
-    ::PostMessageW(windows.main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(::WaitForSingleObject(started.process.get(), 30000), WAIT_OBJECT_0);
+    ASSERT_TRUE(start(folder_, program));
+    ASSERT_TRUE(answerWarning());
+    EXPECT_TRUE(close());
 
     for (const auto& name : dropped) {
         EXPECT_EQ(::GetFileAttributesW((folder_ + L"\\" + name + L".dll.loaded").c_str()),

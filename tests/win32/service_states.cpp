@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/win32/unique_handle.h"
+#include "tests/win32/polling.h"
 
 namespace speedrail::testing {
 namespace {
@@ -29,12 +30,7 @@ std::optional<DWORD> serviceState(const std::wstring& name) {
 }
 
 bool waitForServiceState(const std::wstring& name, DWORD state, DWORD timeoutMs) {
-    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
-    for (;;) {
-        if (serviceState(name) == state) return true;
-        if (::GetTickCount64() > deadline) return false;
-        ::Sleep(100);
-    }
+    return win32::testing::waitFor([&] { return serviceState(name) == state; }, timeoutMs);
 }
 
 bool ensureServiceRunning(const std::wstring& name, DWORD timeoutMs) {

@@ -1,16 +1,72 @@
 #include "started_program.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+
+#include "tests/win32/polling.h"
 
 namespace speedrail::win32::testing {
 
-ProgramWindows windowsOf(DWORD processId) {
+std::wstring distributionFolder() {
+    std::wstring folder = L"" SPEEDRAIL_DIST_DIR;
+    std::replace(folder.begin(), folder.end(), L'/', L'\\');
+    return folder;
+}
+
+std::wstring distributedProgram() { return distributionFolder() + L"\\SpeeDRaiL.exe"; }
+
+void ProgramTest::TearDown() {
+    if (process_ && ::WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+        ::TerminateProcess(process_.get(), 1);
+        ::WaitForSingleObject(process_.get(), 10000);
+    }
+    process_.reset();
+    PlatformTest::TearDown();
+}
+
+::testing::AssertionResult ProgramTest::start(const std::wstring& folder,
+                                              const std::wstring& program) {
+    std::wstring commandLine = L"\"" + program + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.c_str(), &startup, &started)) {
+        return ::testing::AssertionFailure()
+               << "cannot start the program: error " << ::GetLastError();
+    }
+    process_.reset(started.hProcess);
+    const UniqueKernelHandle thread(started.hThread);
+    id_ = started.dwProcessId;
+    if (!waitFor([&] { return shown(windows().warning); }, kWaitMs)) {
+        return ::testing::AssertionFailure() << "no start-up message";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult ProgramTest::answerWarning() {
+    ::PostMessageW(windows().warning, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    if (!waitFor([&] { return shown(windows().main); }, kWaitMs)) {
+        return ::testing::AssertionFailure() << "the main window did not appear";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult ProgramTest::close() {
+    ::PostMessageW(windows().main, WM_CLOSE, 0, 0);
+    if (::WaitForSingleObject(process_.get(), kWaitMs) != WAIT_OBJECT_0) {
+        return ::testing::AssertionFailure() << "the program did not end";
+    }
+    DWORD exitCode = 1;
+    ::GetExitCodeProcess(process_.get(), &exitCode);
+    if (exitCode != 0) return ::testing::AssertionFailure() << "exit code " << exitCode;
+    return ::testing::AssertionSuccess();
+}
+
+ProgramWindows ProgramTest::windows() const {
     struct Search {
         DWORD processId;
         ProgramWindows found;
-    } search{processId, {}};
+    } search{id_, {}};
     ::EnumWindows(
         [](HWND window, LPARAM context) -> BOOL {
             auto& s = *reinterpret_cast<Search*>(context);
@@ -25,38 +81,6 @@ ProgramWindows windowsOf(DWORD processId) {
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
-}
-
-std::wstring distributionFolder() {
-    std::wstring folder = L"" SPEEDRAIL_DIST_DIR;
-    std::replace(folder.begin(), folder.end(), L'/', L'\\');
-    return folder;
-}
-
-std::wstring distributedProgram() { return distributionFolder() + L"\\SpeeDRaiL.exe"; }
-
-StartedProgram::~StartedProgram() {
-    if (process && ::WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT) {
-        ::TerminateProcess(process.get(), 1);
-        ::WaitForSingleObject(process.get(), 10000);
-    }
-}
-
-StartedProgram start(const std::wstring& program, const std::wstring& workingFolder) {
-    std::wstring commandLine = L"\"" + program + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    StartedProgram result;
-    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          workingFolder.c_str(), &startup, &started)) {
-        ADD_FAILURE() << "cannot start the program: error " << ::GetLastError();
-        return result;
-    }
-    result.process.reset(started.hProcess);
-    result.thread.reset(started.hThread);
-    result.id = started.dwProcessId;
-    return result;
 }
 
 }  // namespace speedrail::win32::testing

@@ -1,51 +1,51 @@
-// The real program from its distribution folder, started as its own process
-// the way a user starts it, and its top-level windows found by their titles.
+// Tests of the real program from its distribution folder, started as its
+// own process the way a user starts it: its start-up warning answered, its
+// windows found by their titles, and closed by its window.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
 
 #include "platform/win32/unique_handle.h"
+#include "tests/win32/platform_test_folder.h"
 
 namespace speedrail::win32::testing {
-
-struct ProgramWindows {
-    HWND warning = nullptr;  // the start-up message box
-    HWND main = nullptr;
-};
-
-// The program's top-level windows, shown or not.
-ProgramWindows windowsOf(DWORD processId);
-
-// Polls `condition` every 50 ms until it holds or `timeoutMs` has passed.
-template <typename Condition>
-bool waitFor(Condition condition, DWORD timeoutMs) {
-    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
-    while (!condition()) {
-        if (::GetTickCount64() > deadline) return false;
-        ::Sleep(50);
-    }
-    return true;
-}
 
 // The distribution folder: the program, its scripts and the shipped tracks.
 std::wstring distributionFolder();
 // SpeeDRaiL.exe there.
 std::wstring distributedProgram();
 
-// A program the test started; one still running when the test ends is ended.
-struct StartedProgram {
-    UniqueKernelHandle process;
-    UniqueKernelHandle thread;
-    DWORD id = 0;
-
-    StartedProgram() = default;
-    StartedProgram(StartedProgram&&) = default;
-    ~StartedProgram();
+// The program's top-level windows, shown or not.
+struct ProgramWindows {
+    HWND warning = nullptr;  // the start-up message box, or a later message
+    HWND main = nullptr;
 };
 
-// Starts `program` in `workingFolder`; fails the test when it cannot.
-StartedProgram start(const std::wstring& program, const std::wstring& workingFolder);
+// Whether there is such a window and it shows.
+inline bool shown(HWND window) { return window && ::IsWindowVisible(window); }
+
+class ProgramTest : public PlatformTest {
+protected:
+    // A program still running is ended before its folder goes.
+    void TearDown() override;
+
+    // Starts `program` in `folder` and waits for its start-up warning to show.
+    ::testing::AssertionResult start(const std::wstring& folder,
+                                     const std::wstring& program = distributedProgram());
+    // Answers the warning and waits for the main window to show.
+    ::testing::AssertionResult answerWarning();
+    // Closes the main window; the program must end, with exit code 0.
+    ::testing::AssertionResult close();
+
+    // The program's windows as they are now.
+    ProgramWindows windows() const;
+
+private:
+    UniqueKernelHandle process_;
+    DWORD id_ = 0;
+};
 
 }  // namespace speedrail::win32::testing

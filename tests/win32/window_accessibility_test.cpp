@@ -113,11 +113,6 @@ private:
 class WindowAccessibilityTest : public WindowTest {
 protected:
     ComApartment apartment;  // a client needs COM to receive the objects
-
-    void scan(const std::string& listing) {
-        platform.files["srv.tmp"] = listing;
-        window->form().Click(ControlId::Command1);
-    }
 };
 
 TEST_F(WindowAccessibilityTest, BoxesReadAsCheckBoxesWithTheirTicks) {
@@ -129,7 +124,7 @@ TEST_F(WindowAccessibilityTest, BoxesReadAsCheckBoxesWithTheirTicks) {
               STATE_SYSTEM_UNAVAILABLE);
     EXPECT_EQ(box.doDefaultAction(), DISP_E_MEMBERNOTFOUND);  // disabled until a scan
 
-    scan("Name\r\nSpooler\r\nThemes\r\n");
+    scan({"Spooler", "Themes"});
     click(child(ControlId::Check4), POINT{5, 5});
     EXPECT_EQ(
         box.state() & (STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_CHECKED | STATE_SYSTEM_FOCUSABLE),
@@ -149,7 +144,7 @@ TEST_F(WindowAccessibilityTest, BoxesReadAsCheckBoxesWithTheirTicks) {
 
 TEST_F(WindowAccessibilityTest, ListEntriesAreNamedTickedAndToggledByTheirDefaultAction) {
     open(96, /*show=*/true);
-    scan("Name      \r\nAudioSrv  \r\nSpooler   \r\nThemes    \r\n");
+    scan({"AudioSrv  ", "Spooler   ", "Themes    "});
     const HWND listWindow = child(ControlId::List1);
     const Accessible list = Accessible::ofWindow(listWindow);
     EXPECT_EQ(list.role(), ROLE_SYSTEM_LIST);

@@ -173,11 +173,9 @@ HCURSOR WindowTest::pointerOver(POINT client) {
     return ::GetCursor();
 }
 
-void WindowTest::scan(const std::vector<std::string>& entries) {
-    platform.files["srv.tmp"] = ::speedrail::testing::listingNaming(entries);
-    window->form().Click(layout::ControlId::Command1);
-    window->processPendingEvents();
-    platform.calls.clear();
+void WindowTest::scan(const std::vector<std::string>& names) {
+    ::speedrail::testing::scanListing(window->form(), platform,
+                                      ::speedrail::testing::listingNaming(names));
 }
 
 RECT WindowTest::listRow(std::int16_t index) const {

@@ -69,9 +69,10 @@ protected:
     // the mouse goes there and the window under it is asked.
     HCURSOR pointerOver(POINT client);
 
-    // Scans a listing naming `entries` (after its header), so that the
-    // list holds them all ticked; then forgets the scan's calls.
-    void scan(const std::vector<std::string>& entries);
+    // Scans a listing that names `names`, so that the list holds them all
+    // ticked; then forgets the scan's calls. The window's pending messages
+    // wait: what the scan drew, it drew before it returned.
+    void scan(const std::vector<std::string>& names);
     // The form's service list, and its ticks in order.
     const ServiceList& entries() const { return window->form().state().list; }
     std::vector<bool> ticks() const { return ::speedrail::testing::ticksOf(entries()); }

@@ -1,49 +1,72 @@
 // The consoles a run starts take the foreground; when the run ends, the
-// window is in front again with the keyboard focus where it was, so that
-// the next key reaches it: after a scan, and after a stop run started by
-// Enter.
+// program's window is in front again with the keyboard focus where it was,
+// so that the next key reaches it: after a scan, and after a stop run
+// started by Enter.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include "app/win32/control_window_ids.h"
-#include "app/win32/main_window.h"
 #include "form/layout.h"
-#include "tests/win32/confirming_platform.h"
-#include "tests/win32/platform_test_folder.h"
+#include "tests/win32/polling.h"
+#include "tests/win32/started_program.h"
 
 namespace speedrail::win32::testing {
 namespace {
 
-using WindowForeground = PlatformTest;
+using layout::ControlId;
+
+class WindowForeground : public ProgramTest {
+protected:
+    HWND control(ControlId id) const { return ::GetDlgItem(windows().main, controlWindowId(id)); }
+    // The window with the keyboard focus in the program's window thread.
+    HWND focus() const {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        ::GetGUIThreadInfo(::GetWindowThreadProcessId(windows().main, nullptr), &info);
+        return info.hwndFocus;
+    }
+    // A key pressed and released on the control with the focus.
+    void press(WORD key) const {
+        const UINT scanCode = ::MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
+        ::PostMessageW(focus(), WM_KEYDOWN, key, 1 | (scanCode << 16));
+        ::PostMessageW(focus(), WM_KEYUP, key, 1 | (scanCode << 16) | 0xC0000000);
+    }
+    // Waits until the program's thread reads messages again. A run holds
+    // that thread until it ends, so once a run has begun this waits for its end.
+    bool reading() const {
+        DWORD_PTR result = 0;
+        return ::SendMessageTimeoutW(windows().main, WM_NULL, 0, 0, SMTO_NORMAL, 2 * kWaitMs,
+                                     &result) != 0;
+    }
+};
 
 TEST_F(WindowForeground, ScanAndStopRunEndWithTheWindowInFrontAndTheKeyFocusBack) {
-    ConfirmingPlatform platform;
-    MainWindow window(platform);
-    platform.setOwnerWindow(window.hwnd());
-    window.show(SW_SHOWNORMAL);
-    window.processPendingEvents();
-    ::SetForegroundWindow(window.hwnd());
     // A listing script of the user's, started as its own console, names a
     // service that does not exist: sc and net start, fail and end.
     createFile("srv.cmd",
                "@echo Name> srv.tmp\r\n@echo SpeeDRaiLServicioInexistente>> srv.tmp\r\n");
-    window.form().Click(layout::ControlId::Command1);
-    window.processPendingEvents();
-    ASSERT_EQ(window.form().state().list.count(), 1);
-    EXPECT_EQ(::GetForegroundWindow(), window.hwnd()) << "after the scan";
-    const HWND stopButton =
-        ::GetDlgItem(window.hwnd(), controlWindowId(layout::ControlId::Command4));
-    ::SetFocus(stopButton);
+    ASSERT_TRUE(start(folder_));
+    ASSERT_TRUE(answerWarning());
+    const HWND main = windows().main;
+    ::SetForegroundWindow(main);
+    ASSERT_TRUE(waitFor([&] { return focus() == control(ControlId::Command1); }, kWaitMs));
 
-    const UINT scanCode = ::MapVirtualKeyW(VK_RETURN, MAPVK_VK_TO_VSC);
-    ::PostMessageW(stopButton, WM_KEYDOWN, VK_RETURN, 1 | (scanCode << 16));
-    ::PostMessageW(stopButton, WM_KEYUP, VK_RETURN, 1 | (scanCode << 16) | 0xC0000000);
-    window.processPendingEvents();
-    ASSERT_EQ(window.form().state().msgAnswer, message_box::kAnswerYes) << "no stop run";
+    press(VK_RETURN);  // the scan: its end enables the boxes
+    ASSERT_TRUE(waitFor([&] { return ::IsWindowEnabled(control(ControlId::Check1)); }, kWaitMs));
+    ASSERT_TRUE(reading());
+    EXPECT_EQ(::GetForegroundWindow(), main) << "after the scan";
+    EXPECT_EQ(focus(), control(ControlId::Command1)) << "after the scan";
 
-    window.processPendingEvents();
-    EXPECT_EQ(::GetForegroundWindow(), window.hwnd());
-    EXPECT_EQ(::GetFocus(), stopButton);
+    press(VK_TAB);
+    ASSERT_TRUE(waitFor([&] { return focus() == control(ControlId::Command4); }, kWaitMs));
+    press(VK_RETURN);
+    ASSERT_TRUE(waitFor([&] { return shown(windows().warning); }, kWaitMs)) << "no stop run";
+    ::PostMessageW(windows().warning, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+    ASSERT_TRUE(waitFor([&] { return !windows().warning; }, kWaitMs));
+    ASSERT_TRUE(reading());
+    EXPECT_EQ(::GetForegroundWindow(), main);
+    EXPECT_EQ(focus(), control(ControlId::Command4));
+    EXPECT_TRUE(close());
 }
 
 }  // namespace

@@ -2,9 +2,12 @@
 // user's click or key changes, and what it leaves alone.
 #include <windows.h>
 
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "app/win32/drawing/gdi_scope.h"
 #include "window_fixture.h"
 
 namespace speedrail::win32::testing {
@@ -23,6 +26,23 @@ protected:
     }
     HWND list() const { return child(ControlId::List1); }
     void clickTick(std::int16_t index) { click(list(), onTick(index)); }
+    // The ticks the shown list draws: a mark in a tick box is a second
+    // colour around its centre.
+    std::vector<bool> shownTicks() const {
+        const WindowDc surface(list());
+        std::vector<bool> shown;
+        for (std::int16_t i = 0; i < entries().count(); ++i) {
+            const POINT centre = onTick(i);
+            std::set<COLORREF> colours;
+            for (int y = centre.y - 4; y <= centre.y + 4; ++y) {
+                for (int x = centre.x - 4; x <= centre.x + 4; ++x) {
+                    colours.insert(::GetPixel(surface.get(), x, y));
+                }
+            }
+            shown.push_back(colours.size() > 1);
+        }
+        return shown;
+    }
 };
 
 TEST_F(WindowListTest, ClickOnATickTogglesThatEntryAlone) {
@@ -98,43 +118,48 @@ TEST_F(WindowListTest, HoldsTheFullSixteenBitRange) {
     EXPECT_FALSE(entries().selected(ServiceList::kMaxEntries - 2));
 }
 
-struct BoxClickCase {
-    Box box;
-    ControlId control;
-    std::vector<bool> ticksAfter;  // of AudioSrv, Dhcp, CryptSvc, Spooler, WSearch
-};
-
-void PrintTo(const BoxClickCase& c, std::ostream* out) { *out << layout::control(c.control).name; }
-
-class WindowBoxClickTest : public WindowListTest,
-                           public ::testing::WithParamInterface<BoxClickCase> {};
-
-// A click on an enabled box reaches the form as that box's click: its value
-// turns over and its own handler runs.
-TEST_P(WindowBoxClickTest, ClickTurnsTheBoxOverAndRunsItsHandler) {
-    const BoxClickCase& c = GetParam();
-    open();
-    fill({"AudioSrv", "Dhcp", "CryptSvc", "Spooler", "WSearch"}, true);
-    const HWND box = child(c.control);
-    window->enableBoxes();
-    EXPECT_TRUE(::IsWindowEnabled(box));
-    click(box, POINT{5, 5});
-    for (int b = 0; b < kBoxCount; ++b) {
-        EXPECT_EQ(window->form().state().box(static_cast<Box>(b)),
-                  static_cast<Box>(b) == c.box ? 1 : 0)
-            << layout::control(c.control).name << " clicked; box " << b;
+// A click on a box reaches the form as that box's click, and the list shows
+// the ticks its keep rule leaves (the unit tests hold the rules themselves).
+TEST_F(WindowListTest, BoxClicksReachTheFormAndTheListShowsTheirTicks) {
+    open(96, /*show=*/true);
+    scan({"AudioSrv", "Dhcp", "CryptSvc", "Spooler", "WSearch"});
+    const std::pair<Box, ControlId> boxes[] = {{Box::Check1, ControlId::Check1},
+                                               {Box::Check2, ControlId::Check2},
+                                               {Box::Check3, ControlId::Check3},
+                                               {Box::Check4, ControlId::Check4},
+                                               {Box::Check5, ControlId::Check5}};
+    for (const auto& [box, control] : boxes) {
+        SCOPED_TRACE(layout::control(control).name);
+        for (const int value : {1, 0}) {
+            click(child(control), POINT{5, 5});
+            for (const auto& other : boxes) {
+                EXPECT_EQ(window->form().state().box(other.first), other.first == box ? value : 0);
+            }
+            EXPECT_EQ(shownTicks(), ticks());
+        }
     }
-    EXPECT_EQ(ticks(), c.ticksAfter) << layout::control(c.control).name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Boxes, WindowBoxClickTest,
-    ::testing::Values(BoxClickCase{Box::Check1, ControlId::Check1, {false, true, true, true, true}},
-                      BoxClickCase{Box::Check2, ControlId::Check2, {true, false, true, true, true}},
-                      BoxClickCase{Box::Check3, ControlId::Check3, {true, true, false, true, true}},
-                      BoxClickCase{Box::Check4, ControlId::Check4, {true, true, true, false, true}},
-                      BoxClickCase{
-                          Box::Check5, ControlId::Check5, {false, false, false, false, false}}));
+// Picking by hand: clicks anywhere on a row toggle it (a double click is
+// two clicks), and the stop run sends exactly the entries picked.
+TEST_F(WindowListTest, ClicksOnEntriesPickWhatTheStopRunStops) {
+    open(96, /*show=*/true);
+    fill({"AudioSrv  ", "Dhcp      ", "KeyIso    ", "Spooler   ", "Themes    "}, false);
+    click(list(), onText(1));
+    const LPARAM third = MAKELPARAM(onText(3).x, onText(3).y);
+    for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+        ::PostMessageW(list(), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, third);
+    }
+    clickTick(4);
+    EXPECT_EQ(ticks(), (std::vector<bool>{false, true, false, false, true}));
+
+    platform.messageBoxAnswers.push_back(::speedrail::message_box::kAnswerYes);
+    window->form().Click(ControlId::Command4);
+    const auto stops = platform.callsStartingWith("launch sc stop");
+    ASSERT_EQ(stops.size(), 2u);
+    EXPECT_EQ(stops[0].rfind("launch sc stop \"Dhcp\" |", 0), 0u) << stops[0];
+    EXPECT_EQ(stops[1].rfind("launch sc stop \"Themes\" |", 0), 0u) << stops[1];
+}
 
 TEST_F(WindowListTest, SpaceOnAFocusedBoxClicksIt) {
     open(96, /*show=*/true);
