@@ -7,6 +7,7 @@
 #include "services/categories.h"
 #include "services/listing_reader.h"
 #include "tests/support/form_fixture.h"
+#include "tests/support/listing.h"
 
 namespace speedrail {
 namespace {
@@ -21,14 +22,9 @@ std::string serviceName(int i) {
 }
 
 std::string fullUtf16Listing() {
-    std::string utf8 = "Name\r\n";
-    for (int i = 0; i < ServiceList::kMaxEntries; ++i) utf8 += serviceName(i) + "\r\n";
-    std::string bytes = "\xFF\xFE";
-    for (const char c : utf8) {
-        bytes += c;
-        bytes += '\0';
-    }
-    return bytes;
+    std::vector<std::string> names;
+    for (int i = 0; i < ServiceList::kMaxEntries; ++i) names.push_back(serviceName(i));
+    return testing::listingNaming(names, testing::ListingEncoding::Utf16);
 }
 
 void BM_ReadListingIntoModel(benchmark::State& state) {

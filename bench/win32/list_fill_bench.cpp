@@ -18,6 +18,7 @@
 #include "form/service_list.h"
 #include "platform/win32/com_apartment.h"
 #include "platform/win32/unique_handle.h"
+#include "tests/support/listing.h"
 #include "tests/support/recording_platform.h"
 
 namespace {
@@ -79,11 +80,11 @@ void readAsAScreenReader(HWND list) {
 int main() {
     const speedrail::win32::ComApartment apartment;  // the reader's objects come through COM
     speedrail::testing::RecordingPlatform platform;
-    std::string listing = "Name\r\n";
+    std::vector<std::string> names;
     for (int i = 0; i < speedrail::ServiceList::kMaxEntries; ++i) {
-        listing += "Service" + std::to_string(i) + "                 \r\n";
+        names.push_back("Service" + std::to_string(i) + "                 ");
     }
-    platform.files["srv.tmp"] = listing;
+    platform.files["srv.tmp"] = speedrail::testing::listingNaming(names);
     speedrail::win32::MainWindow window(platform);
     window.show(SW_SHOWNORMAL);
     window.processPendingEvents();
