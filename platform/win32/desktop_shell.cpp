@@ -135,9 +135,11 @@ std::optional<HRESULT> askWithin(DesktopShellRequest request, const std::wstring
     if (!pending->answered) return std::nullopt;
     try {
         std::thread([pending, request = std::move(request), address] {
-            {
+            try {
                 const ComApartment apartment;
                 pending->answer = request(address);
+            } catch (...) {
+                // Nothing may leave the thread: the request simply has no answer.
             }
             ::SetEvent(pending->answered.get());
         }).detach();
