@@ -25,14 +25,17 @@ set(SPEEDRAIL_LAYERS
   "app/win32:app/win32/readers")
 # The portable core: standard C++ only, no system header.
 set(SPEEDRAIL_CORE_LAYERS base platform form services shortcuts app)
-# The Windows-only layers, each above the ones before it.
-set(SPEEDRAIL_WIN32_LAYERS platform/win32 app/win32/accessibility app/win32/drawing
-                           app/win32/controls app/win32/readers app/win32)
 
-# speedrail_layer_below_<folder>: the folders <folder> stands on, directly.
+# speedrail_layer_below_<folder>: the folders <folder> stands on, directly;
+# SPEEDRAIL_WIN32_LAYERS: the Windows-only folders, in the table's order,
+# which puts each after the folders it stands on.
+set(SPEEDRAIL_WIN32_LAYERS "")
 foreach(entry ${SPEEDRAIL_LAYERS})
   string(REPLACE ":" ";" parts "${entry}")
   list(GET parts 0 folder)
+  if(NOT folder IN_LIST SPEEDRAIL_CORE_LAYERS)
+    list(APPEND SPEEDRAIL_WIN32_LAYERS ${folder})
+  endif()
   list(LENGTH parts count)
   set(below "")
   if(count GREATER 1)
