@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "services/service_handlers.h"
 #include "shortcuts/shortcuts.h"
+#include "shortcuts/web_pages.h"
 
 namespace speedrail {
 namespace {
@@ -49,12 +51,38 @@ Form1::Form1(WindowOps& window, PlatformOps& platform) : form_(window, platform)
     form_.state.status = layout::control(ControlId::Label4).caption;
 }
 
+template <typename Handler>
+void Form1::handle(Handler handler) {
+    {
+        struct Running {
+            int& count;
+            explicit Running(int& running) : count(++running) {}
+            ~Running() { --count; }
+        } running(handlersRunning_);
+        handler();
+    }
+    deliverWaitingAnswer();
+}
+
+void Form1::deliverWaitingAnswer() {
+    if (handlersRunning_ > 0 || !answerWaiting_) return;
+    const WebAnswer answer = *std::exchange(answerWaiting_, std::nullopt);
+    handle([&] { PageAnswered(form_, answer); });
+}
+
 void Form1::Click(ControlId control) {
-    if (const Event* event = eventOf(control)) event->handler(form_);
+    if (const Event* event = eventOf(control)) handle([&] { event->handler(form_); });
 }
 
 bool Form1::HasClick(ControlId control) { return eventOf(control) != nullptr; }
 
-void Form1::ToggleEntry(std::int16_t index) { speedrail::ToggleEntry(form_, index); }
+void Form1::ToggleEntry(std::int16_t index) {
+    handle([&] { speedrail::ToggleEntry(form_, index); });
+}
+
+void Form1::WebAddressAnswered(const WebAnswer& answer) {
+    answerWaiting_ = answer;
+    deliverWaitingAnswer();
+}
 
 }  // namespace speedrail

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "form/form.h"
 #include "form/layout.h"
@@ -25,11 +26,23 @@ public:
     static bool HasClick(layout::ControlId control);
     // A click on a list entry: its tick changes.
     void ToggleEntry(std::int16_t index);
+    // The platform's answer to the web page requested last. One that comes
+    // while a handler runs (inside a message box it shows) waits until the
+    // handler has ended: a scan or a run is never interrupted by it.
+    void WebAddressAnswered(const WebAnswer& answer);
 
     const FormState& state() const { return form_.state; }
 
 private:
+    // Runs `handler`, then the answer that came while it ran.
+    template <typename Handler>
+    void handle(Handler handler);
+    // The waiting answer, once no handler runs.
+    void deliverWaitingAnswer();
+
     Form form_;
+    int handlersRunning_ = 0;  // more than one when a message box's loop runs another
+    std::optional<WebAnswer> answerWaiting_;
 };
 
 }  // namespace speedrail

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "form/service_list.h"
@@ -38,6 +39,10 @@ struct FormState {
 
     // The answer of the last message box or web-address request.
     std::int32_t msgAnswer = 0;
+
+    // The web address whose request the shell has not answered yet. Pages
+    // are requested one at a time, so a stalled shell never gathers more.
+    std::optional<std::string> pageRequested;
 
     // Background music: how many "*.mid" files start-up counted, and the
     // name last handed to the player.

@@ -72,6 +72,19 @@ constexpr std::int32_t kAnswerOk = 1;
 constexpr std::int32_t kAnswerYes = 6;
 }  // namespace message_box
 
+// How a request to open a web address ended.
+enum class WebOutcome : int {
+    Opened,          // the browser has the address
+    NoDesktopShell,  // nothing on the desktop to ask, and the program may not open it itself
+    Failed,          // the shell answered that it did not open it
+};
+
+struct WebAnswer {
+    WebOutcome outcome = WebOutcome::Opened;
+    // The shell's result: above 32 when opened, otherwise an error code.
+    std::int32_t result = 0;
+};
+
 // The most of a service listing ever taken, from a file or from the
 // service manager: far above the biggest real listing (32,767 names of 256
 // UTF-16 characters), so a huge one cannot exhaust memory.
@@ -103,11 +116,13 @@ public:
     virtual void setPlayerUrl(const std::string& url) = 0;
     virtual void closePlayer() = 0;
 
-    // Opens a web address in the signed-in user's default browser, in a
-    // normal window and as that user, never with this program's rights.
-    // Returns the shell's result: above 32 on success, otherwise an error
-    // code.
-    virtual std::int32_t openWebAddress(const std::string& address) = 0;
+    // Starts opening a web address in the signed-in user's default browser,
+    // in a normal window and as that user, never with this program's
+    // rights, and returns at once: the shell may take long to answer, or
+    // never. Its answer comes later, once, on the window's thread, as an
+    // event of the window (Form1::WebAddressAnswered), never within this
+    // call.
+    virtual void openWebAddress(const std::string& address) = 0;
 
     // Files in the working folder, addressed by bare name.
     virtual bool normalFileExists(const std::string& name) = 0;

@@ -5,6 +5,7 @@
 #include "form/messages.h"
 #include "form/music.h"
 #include "form/site_info.h"
+#include "shortcuts/web_pages.h"
 
 namespace speedrail {
 namespace {
@@ -25,15 +26,11 @@ void launchScript(PlatformOps& platform, const std::string& script) {
 
 }  // namespace
 
-void Image1_Click(Form& form) {
-    form.state.msgAnswer = form.platform.openWebAddress(site::kProgramPage);
-}
+void Image1_Click(Form& form) { openPage(form, site::kProgramPage); }
 
 void Label2_Click(Form& form) { Image1_Click(form); }
 
-void Image6_Click(Form& form) {
-    form.state.msgAnswer = form.platform.openWebAddress(site::kBenchmarkSite);
-}
+void Image6_Click(Form& form) { openPage(form, site::kBenchmarkSite); }
 
 void Image7_Click(Form& form) { launchScript(form.platform, "srvopen.cmd"); }
 

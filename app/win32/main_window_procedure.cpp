@@ -87,6 +87,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case DM_GETDEFID:
             return onGetDefaultId();
+        case kWebAnswerMessage:
+            form_.WebAddressAnswered(webAnswerOf(wParam, lParam));
+            return 0;
         case kClickControlMessage:
             if (wParam < static_cast<WPARAM>(layout::kControlCount)) {
                 form_.Click(static_cast<ControlId>(wParam));

@@ -5,11 +5,6 @@
 #include <shlguid.h>
 #include <shlobj.h>
 
-#include <memory>
-#include <system_error>
-#include <thread>
-
-#include "platform/win32/com_apartment.h"
 #include "platform/win32/unique_handle.h"
 
 namespace speedrail::win32 {
@@ -116,50 +111,6 @@ std::optional<HRESULT> openThroughDesktopShell(const std::wstring& address) {
     Variant show(static_cast<long>(SW_SHOWNORMAL));
     return shell.dispatch.get()->ShellExecute(file.get(), noParameters.value(), noFolder.value(),
                                               verb.value(), show.value());
-}
-
-namespace {
-
-// What the worker and the waiting thread share. The worker keeps it alive
-// after a wait has given up, so a late answer lands here and goes nowhere.
-struct PendingRequest {
-    UniqueKernelHandle answered{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
-    std::optional<HRESULT> answer;
-};
-
-}  // namespace
-
-std::optional<HRESULT> askWithin(DesktopShellRequest request, const std::wstring& address,
-                                 DWORD limitMs) {
-    const auto pending = std::make_shared<PendingRequest>();
-    if (!pending->answered) return std::nullopt;
-    try {
-        std::thread([pending, request = std::move(request), address] {
-            try {
-                const ComApartment apartment;
-                pending->answer = request(address);
-            } catch (...) {
-                // Nothing may leave the thread: the request simply has no answer.
-            }
-            ::SetEvent(pending->answered.get());
-        }).detach();
-    } catch (const std::system_error&) {
-        return std::nullopt;  // no thread to ask from
-    }
-
-    const ULONGLONG deadline = ::GetTickCount64() + limitMs;
-    for (;;) {
-        const ULONGLONG now = ::GetTickCount64();
-        const DWORD left = now < deadline ? static_cast<DWORD>(deadline - now) : 0;
-        const HANDLE answered = pending->answered.get();
-        const DWORD woken = ::MsgWaitForMultipleObjects(1, &answered, FALSE, left, QS_SENDMESSAGE);
-        // The event orders the worker's write of the answer before this read.
-        if (woken == WAIT_OBJECT_0) return pending->answer;
-        if (woken != WAIT_OBJECT_0 + 1) return std::nullopt;  // out of time, or the wait failed
-        // Runs the messages sent to this thread, and takes nothing else.
-        MSG message;
-        ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
 }
 
 }  // namespace speedrail::win32

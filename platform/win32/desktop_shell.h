@@ -20,13 +20,4 @@ using DesktopShellRequest = std::function<std::optional<HRESULT>(const std::wstr
 // shell's process and may wait on it for as long as the shell is busy.
 std::optional<HRESULT> openThroughDesktopShell(const std::wstring& address);
 
-// Runs `request` for `address` on a worker thread with a COM apartment of
-// its own, and waits for it at most `limitMs`. Meanwhile this thread runs
-// only the messages that other threads send it (a shell's broadcast must
-// not wait on us): no posted message or input is dispatched, so no handler
-// of the window starts inside the one that waits. Nothing when the request
-// has not answered in time; its late answer is dropped.
-std::optional<HRESULT> askWithin(DesktopShellRequest request, const std::wstring& address,
-                                 DWORD limitMs);
-
 }  // namespace speedrail::win32

@@ -1,20 +1,22 @@
 #include "platform/win32/elevation.h"
 
-#include <windows.h>
-
 #include "platform/win32/unique_handle.h"
 
 namespace speedrail::win32 {
 
-bool processIsElevated() {
+bool aboveTheDesktop(std::optional<TOKEN_ELEVATION_TYPE> type) {
+    return !type || *type == TokenElevationTypeFull;
+}
+
+bool processRunsAboveTheDesktop() {
     UniqueKernelHandle token;
-    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, token.put())) return true;
-    TOKEN_ELEVATION elevation{};
+    TOKEN_ELEVATION_TYPE type{};
     DWORD size = 0;
-    if (!::GetTokenInformation(token.get(), TokenElevation, &elevation, sizeof elevation, &size)) {
-        return true;
+    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, token.put()) ||
+        !::GetTokenInformation(token.get(), TokenElevationType, &type, sizeof type, &size)) {
+        return aboveTheDesktop(std::nullopt);
     }
-    return elevation.TokenIsElevated != 0;
+    return aboveTheDesktop(type);
 }
 
 }  // namespace speedrail::win32

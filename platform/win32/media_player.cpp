@@ -72,7 +72,7 @@ void MediaPlayer::applySettings() {
 
 // The URL goes in through the automation interface (dispatch id 1, property
 // put) and, where that is not implemented, through the typed interface.
-void MediaPlayer::setUrl(const std::string& name) {
+void MediaPlayer::play(const std::string& name) {
     const std::wstring path = musicFilePath(name);
     if (sequencer_) {
         sequencer_->play(path);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/win32/midi_sequencer.h"
+#include "platform/win32/music_thread.h"
 #include "platform/win32/unique_handle.h"
 
 namespace speedrail::win32 {
@@ -16,20 +17,17 @@ namespace speedrail::win32 {
 // Whether the music name stands for a file of the current folder.
 bool hasMusicFile(const std::string& name);
 
-class MediaPlayer {
+class MediaPlayer final : public MusicPlayer {
 public:
     // Creates the player on the calling thread, which must be in a
     // single-threaded COM apartment and stay the player's only user.
     MediaPlayer();
-    ~MediaPlayer();
+    ~MediaPlayer() override;
     MediaPlayer(const MediaPlayer&) = delete;
     MediaPlayer& operator=(const MediaPlayer&) = delete;
 
-    // Opens the music file `name` of the current folder and starts playing
-    // it once. A name that cannot be played stays silent.
-    void setUrl(const std::string& name);
-    // Closes the current music; playback stops.
-    void close();
+    void play(const std::string& name) override;
+    void close() override;
 
 private:
     bool createMediaPlayer();

@@ -1,5 +1,5 @@
 // Win32Platform: construction, pauses, time of day, random numbers, text
-// conversion and the music player.
+// conversion and the music.
 #include "platform/win32/win32_platform.h"
 
 #include <vector>
@@ -11,10 +11,7 @@ namespace speedrail::win32 {
 
 Win32Platform::Win32Platform() = default;
 
-Win32Platform::~Win32Platform() {
-    // The player's COM objects must go while the apartment still exists.
-    player_.reset();
-}
+Win32Platform::~Win32Platform() = default;
 
 void Win32Platform::sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
 
@@ -41,17 +38,17 @@ std::string Win32Platform::systemCodePageToUtf8(const std::string& bytes) {
 }
 
 // The callers hand names over and never look at what the player makes of
-// them: nothing the player does, not even running out of memory, reaches
 // them. Before anything has played, a name with no file behind it has
-// nothing to play and nothing to replace, so the player (slow to create) is
-// not created for it: start-up without music stays quick.
+// nothing to play and nothing to replace, so no music thread is started for
+// it: start-up without music stays quick. Nothing the thread does, not even
+// failing to start, reaches the callers.
 void Win32Platform::setPlayerUrl(const std::string& url) {
     try {
-        if (!player_) {
+        if (!music_) {
             if (!hasMusicFile(url)) return;
-            player_ = std::make_unique<MediaPlayer>();
+            music_ = std::make_unique<MusicThread>(musicPlayerFactory());
         }
-        player_->setUrl(url);
+        music_->play(url);
     } catch (...) {
     }
 }
@@ -59,9 +56,13 @@ void Win32Platform::setPlayerUrl(const std::string& url) {
 // Before anything was played there is nothing to close.
 void Win32Platform::closePlayer() {
     try {
-        if (player_) player_->close();
+        if (music_) music_->close();
     } catch (...) {
     }
+}
+
+MusicPlayerFactory Win32Platform::musicPlayerFactory() const {
+    return [] { return std::make_unique<MediaPlayer>(); };
 }
 
 }  // namespace speedrail::win32

@@ -9,10 +9,9 @@
 #include "platform/random_sequence.h"
 #include "platform/win32/com_apartment.h"
 #include "platform/win32/desktop_shell.h"
+#include "platform/win32/music_thread.h"
 
 namespace speedrail::win32 {
-
-class MediaPlayer;
 
 class Win32Platform : public PlatformOps {
 public:
@@ -21,7 +20,8 @@ public:
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
 
-    // The main window: owner of the message boxes and of the shell's dialogs.
+    // The main window: owner of the message boxes, and where the answers of
+    // web requests go (kWebAnswerMessage).
     void setOwnerWindow(HWND owner) { owner_ = owner; }
 
     std::unique_ptr<LaunchedProcess> launch(const std::string& commandLine, ProgramLookup lookup,
@@ -31,7 +31,7 @@ public:
                             const std::string& title) override;
     void setPlayerUrl(const std::string& url) override;
     void closePlayer() override;
-    std::int32_t openWebAddress(const std::string& address) override;
+    void openWebAddress(const std::string& address) override;
     bool normalFileExists(const std::string& name) override;
     bool writeFile(const std::string& name, const std::string& bytes) override;
     std::optional<std::string> readFile(const std::string& name, std::size_t maxBytes) override;
@@ -43,20 +43,17 @@ public:
     float nextRandom() override;
 
 protected:
-    // How a web address reaches the desktop's shell, and how long the
-    // clicked window waits for it. Tests stand in a missing or hung shell.
-    struct DesktopShellRoute {
-        DesktopShellRequest request = openThroughDesktopShell;
-        DWORD limitMs = 10000;
-    };
-    virtual DesktopShellRoute desktopShellRoute() const;
+    // How a web address reaches the desktop's shell, and what makes the
+    // music player. Tests stand in a missing, failing or hung shell, and a
+    // player that is slow to make.
+    virtual DesktopShellRequest desktopShellRoute() const;
+    virtual MusicPlayerFactory musicPlayerFactory() const;
 
 private:
     HWND owner_ = nullptr;
-    std::unique_ptr<MediaPlayer> player_;  // created on first use
-    // COM for the thread that creates the platform (the window's thread);
-    // the destructor releases the player before the apartment goes.
+    // COM for the thread that creates the platform (the window's thread).
     ComApartment apartment_;
+    std::unique_ptr<MusicThread> music_;  // started when there is music to play
     RandomSequence random_;
 };
 

@@ -1,5 +1,7 @@
 #include "tests/support/recording_platform.h"
 
+#include <utility>
+
 #include "tests/support/listing.h"
 
 namespace speedrail::testing {
@@ -65,6 +67,7 @@ std::int32_t RecordingPlatform::messageBox(const std::string& text, std::int32_t
                                            const std::string& title) {
     calls.push_back("message box " + std::to_string(style) + " | " + title);
     messageBoxTexts.push_back(text);
+    if (whileMessageBoxShows) std::exchange(whileMessageBoxShows, nullptr)();
     if (messageBoxAnswers.empty()) return message_box::kAnswerOk;
     const std::int32_t answer = messageBoxAnswers.front();
     messageBoxAnswers.pop_front();
@@ -75,9 +78,8 @@ void RecordingPlatform::setPlayerUrl(const std::string& url) { calls.push_back("
 
 void RecordingPlatform::closePlayer() { calls.push_back("close player"); }
 
-std::int32_t RecordingPlatform::openWebAddress(const std::string& address) {
+void RecordingPlatform::openWebAddress(const std::string& address) {
     calls.push_back("open " + address);
-    return openWebAddressResult;
 }
 
 bool RecordingPlatform::normalFileExists(const std::string& name) {

@@ -21,7 +21,7 @@ public:
                             const std::string& title) override;
     void setPlayerUrl(const std::string& url) override;
     void closePlayer() override;
-    std::int32_t openWebAddress(const std::string& address) override;
+    void openWebAddress(const std::string& address) override;
     bool normalFileExists(const std::string& name) override;
     bool writeFile(const std::string& name, const std::string& bytes) override;
     std::optional<std::string> readFile(const std::string& name, std::size_t maxBytes) override;
@@ -49,7 +49,8 @@ public:
     // Answers of successive message boxes; OK once they run out.
     std::deque<std::int32_t> messageBoxAnswers;
     std::vector<std::string> messageBoxTexts;
-    std::int32_t openWebAddressResult = 42;
+    // Runs while a message box shows, as events do in the box's own loop.
+    std::function<void()> whileMessageBoxShows;
 
     // Values of successive nextRandom calls; 0 once they run out.
     std::deque<float> randomValues;

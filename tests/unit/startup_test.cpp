@@ -135,21 +135,52 @@ TEST_F(StartupFixture, WarningAndInformationMessagesDifferInFourPlaces) {
 }
 
 // The platform gets the address and nothing else: how it is opened, and as
-// whom, is the platform's affair. Its result is kept: opened, failed, or
-// refused because only the desktop's user may open it (5, access denied).
-TEST_F(StartupFixture, WebShortcutsOpenTheirAddressesAndKeepTheResult) {
-    platform.openWebAddressResult = 33;
+// whom, is its affair. A page is asked for one at a time; its answer is kept,
+// and every answer but "opened" gives the user the address.
+TEST_F(StartupFixture, WebPagesAreAskedForOneAtATimeAndAnyFailureShowsTheAddress) {
+    const std::string notYet =
+        "El escritorio aún no ha respondido a la página anterior, así que esta no se ha pedido. "
+        "Ábrala en su navegador:\r\n\r\nhttps://retrobench.example.org/";
     form.Click(ControlId::Image1);
-    EXPECT_EQ(form.state().msgAnswer, 33);
-    platform.openWebAddressResult = 2;
     form.Click(ControlId::Image6);
-    EXPECT_EQ(form.state().msgAnswer, 2);
-    platform.openWebAddressResult = 5;
+    EXPECT_EQ(platform.messageBoxTexts, Texts{notYet});
+    form.WebAddressAnswered({WebOutcome::Opened, 42});
+    EXPECT_EQ(form.state().msgAnswer, 42);
+
     form.Click(ControlId::Label2);
+    form.WebAddressAnswered({WebOutcome::NoDesktopShell, 5});
     EXPECT_EQ(form.state().msgAnswer, 5);
-    EXPECT_EQ(platform.calls,
-              (Texts{"open https://speedrail.example.org/", "open https://retrobench.example.org/",
-                     "open https://speedrail.example.org/"}));
+    form.Click(ControlId::Image6);
+    form.WebAddressAnswered({WebOutcome::Failed, 2});
+    EXPECT_EQ(form.state().msgAnswer, 2);
+    EXPECT_EQ(
+        platform.calls,
+        (Texts{"open https://speedrail.example.org/", "message box 48 | Información - SpeeDRaiL",
+               "open https://speedrail.example.org/", "message box 48 | Información - SpeeDRaiL",
+               "open https://retrobench.example.org/",
+               "message box 48 | Información - SpeeDRaiL"}));
+    EXPECT_EQ(platform.messageBoxTexts,
+              (Texts{notYet,
+                     "No se ha podido abrir la página como usuario del escritorio, y SpeeDRaiL no "
+                     "abre el navegador con sus derechos de administrador. Ábrala en su "
+                     "navegador:\r\n\r\nhttps://speedrail.example.org/",
+                     "Windows no ha podido abrir la página. Ábrala en su "
+                     "navegador:\r\n\r\nhttps://retrobench.example.org/"}));
+}
+
+// The answer comes while the stop run's confirmation shows: the run reads its
+// own answer, and the address follows the run's last word.
+TEST_F(StartupFixture, AnAnswerThatComesDuringARunWaitsForItsEnd) {
+    scan({"Spooler"});
+    form.Click(ControlId::Image1);
+    platform.messageBoxAnswers = {message_box::kAnswerYes};
+    platform.whileMessageBoxShows = [&] { form.WebAddressAnswered({WebOutcome::Failed, 2}); };
+    form.Click(ControlId::Command4);
+    EXPECT_EQ(platform.callsStartingWith("launch").size(), 2u) << "the run did not go on";
+    ASSERT_EQ(platform.messageBoxTexts.size(), 2u);
+    EXPECT_EQ(platform.calls.back(), "message box 48 | Información - SpeeDRaiL");
+    EXPECT_EQ(platform.calls[platform.calls.size() - 2], "sleep 3000");
+    EXPECT_EQ(form.state().msgAnswer, 2);
 }
 
 TEST_F(StartupFixture, ScriptShortcutsLaunchInANormalWindowEachClick) {

@@ -7,8 +7,14 @@
 #include <shellapi.h>
 #include <tlhelp32.h>
 
+#include <atomic>
+#include <memory>
+#include <optional>
 #include <string>
 
+#include "app/win32/main_window.h"
+#include "form/site_info.h"
+#include "platform/win32/elevation.h"
 #include "platform/win32/shell_open_result.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/unique_handle.h"
@@ -72,17 +78,41 @@ private:
     const std::wstring original_ = launcher_ + L".speedrail-original";
 };
 
+// A platform of the test's type behind a real main window, which takes the
+// answers of its web requests.
+template <typename Platform>
+struct AnsweredInWindow {
+    Platform platform;
+    MainWindow window{platform};
+
+    template <typename... Arguments>
+    explicit AnsweredInWindow(Arguments... arguments) : platform(arguments...) {
+        platform.setOwnerWindow(window.hwnd());
+    }
+    // Handles the window's messages until a request's answer has come.
+    bool answered() {
+        return waitFor(
+            [&] {
+                window.processPendingEvents();
+                return window.form().state().msgAnswer != 0;
+            },
+            kWaitMs);
+    }
+};
+
 using WebAddress = PlatformTest;
 
 TEST_F(WebAddress, StartsTheBrowserLauncherOnceWithTheAddressAloneAndShown) {
     if (!underWine()) GTEST_SKIP() << "the stand-in replaces Wine's browser launcher";
     const StandInBrowserLauncher launcher(toWide(childPath("browser_probe.exe")));
-    Win32Platform platform;
+    AnsweredInWindow<Win32Platform> asking;
 
-    EXPECT_GT(platform.openWebAddress("https://speedrail.example.org/versión"), 32);
+    asking.platform.openWebAddress("https://speedrail.example.org/versión");
+    ASSERT_TRUE(asking.answered());
+    EXPECT_GT(asking.window.form().state().msgAnswer, 32);
 
     const auto logged = [&] {
-        return platform.readFile(toUtf8(launcher.log()), 4096).value_or("");
+        return asking.platform.readFile(toUtf8(launcher.log()), 4096).value_or("");
     };
     ASSERT_TRUE(waitFor([&] { return !logged().empty(); }, 30000))
         << "the browser launcher never started";
@@ -100,43 +130,83 @@ TEST(ShellOpenResult, OnlyAPlainSuccessCountsAsOpened) {
     EXPECT_EQ(shellOpenResult(E_FAIL), SE_ERR_NOASSOC);
 }
 
-// The desktop's shell missing, or hung until the platform goes.
-class WithoutDesktopShell : public ConfirmingPlatform {
+// Only a process with more rights than the desktop leaves the browser to the
+// desktop's shell.
+TEST(AboveTheDesktop, AFullTokenOrAnUnknownOneIsAboveTheDesktop) {
+    EXPECT_TRUE(aboveTheDesktop(TokenElevationTypeFull));
+    EXPECT_TRUE(aboveTheDesktop(std::nullopt));
+    EXPECT_FALSE(aboveTheDesktop(TokenElevationTypeDefault));  // UAC off, built-in Administrator
+    EXPECT_FALSE(aboveTheDesktop(TokenElevationTypeLimited));
+}
+
+// The desktop's shell as the test has it: it answers `answer`, at once or
+// only once released. The request owns what it waits on, so that a worker
+// that starts late never waits on a closed handle.
+class StandInShell : public ConfirmingPlatform {
 public:
-    explicit WithoutDesktopShell(bool hung) : hung_(hung) {}
-    ~WithoutDesktopShell() override { ::SetEvent(release_.get()); }
+    struct Gate {
+        UniqueKernelHandle released{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+        std::atomic<int> requests{0};
+        std::atomic<bool> answered{false};
+    };
+
+    StandInShell(std::optional<HRESULT> answer, bool held) : answer_(answer), held_(held) {}
+    ~StandInShell() override { release(); }
+    void release() const { ::SetEvent(gate->released.get()); }
+
+    const std::shared_ptr<Gate> gate = std::make_shared<Gate>();
 
 private:
-    DesktopShellRoute desktopShellRoute() const override {
-        if (!hung_) return {[](const std::wstring&) { return std::optional<HRESULT>(); }};
-        const HANDLE release = release_.get();
-        return {[release](const std::wstring&) {
-                    ::WaitForSingleObject(release, INFINITE);
-                    return std::optional<HRESULT>(S_OK);
-                },
-                500};
+    DesktopShellRequest desktopShellRoute() const override {
+        return [gate = gate, answer = answer_, held = held_](const std::wstring&) {
+            ++gate->requests;
+            if (held) ::WaitForSingleObject(gate->released.get(), kWaitMs);
+            gate->answered = true;
+            return answer;
+        };
     }
 
-    bool hung_;
-    UniqueKernelHandle release_{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    std::optional<HRESULT> answer_;
+    bool held_;
 };
 
-// Under Wine every process is elevated: nothing may start the browser with
-// its rights, so the user gets the address to open by hand.
-TEST_F(WebAddress, WithoutAnAnsweringDesktopShellNothingStartsAndTheAddressIsShown) {
+using PageRequest = PlatformTest;
+
+// The shell is held for longer than any wait the click could make.
+TEST_F(PageRequest, AHeldShellLeavesTheWindowFreeIsAskedOnceAndItsLateAnswerOpensWithoutABox) {
+    if (!processRunsAboveTheDesktop()) GTEST_SKIP() << "only asked above the desktop";
+    AnsweredInWindow<StandInShell> asking(S_OK, true);
+    Form1& form = asking.window.form();
+
+    form.Click(layout::ControlId::Image1);
+    EXPECT_FALSE(asking.platform.gate->answered) << "the click waited for the shell";
+    form.Click(layout::ControlId::Image6);
+    EXPECT_EQ(asking.platform.boxesShown, 1);
+    EXPECT_NE(asking.platform.lastText.find("aún no ha respondido"), std::string::npos);
+
+    asking.platform.release();
+    ASSERT_TRUE(asking.answered());
+    EXPECT_GT(form.state().msgAnswer, 32);
+    EXPECT_EQ(asking.platform.boxesShown, 1);
+    EXPECT_EQ(asking.platform.gate->requests, 1);
+}
+
+// No shell to ask, one that fails, and one that starts nothing: the user
+// gets the address, and nothing starts a browser with the program's rights.
+TEST_F(PageRequest, EveryUnopenedPageShowsItsAddressAndStartsNothing) {
     if (!underWine()) GTEST_SKIP() << "the stand-in replaces Wine's browser launcher";
     const StandInBrowserLauncher launcher(toWide(childPath("browser_probe.exe")));
-    for (const bool hung : {false, true}) {
-        SCOPED_TRACE(hung ? "hung" : "missing");
-        WithoutDesktopShell platform(hung);
-        EXPECT_EQ(platform.openWebAddress("https://speedrail.example.org/versión"),
-                  SE_ERR_ACCESSDENIED);
-        EXPECT_EQ(platform.boxesShown, 1);
-        EXPECT_EQ(platform.lastText,
-                  "No se ha podido abrir la página como usuario del escritorio. Ábrala en su "
-                  "navegador:\n\nhttps://speedrail.example.org/versión");
+    for (const std::optional<HRESULT> answer :
+         {std::optional<HRESULT>(), std::optional(E_FAIL), std::optional(S_FALSE)}) {
+        SCOPED_TRACE(answer ? *answer : 0);
+        AnsweredInWindow<StandInShell> asking(answer, false);
+        asking.window.form().Click(layout::ControlId::Image1);
+        ASSERT_TRUE(asking.answered());
+        EXPECT_EQ(asking.platform.boxesShown, 1);
+        const std::string address = std::string("\r\n\r\n") + site::kProgramPage;
+        EXPECT_EQ(asking.platform.lastText.substr(asking.platform.lastText.size() - address.size()),
+                  address);
     }
-    // The shell's open function returns once the launcher's process exists.
     EXPECT_FALSE(launcherRunning());
     EXPECT_EQ(::GetFileAttributesW(launcher.log().c_str()), INVALID_FILE_ATTRIBUTES);
 }

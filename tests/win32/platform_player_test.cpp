@@ -1,13 +1,19 @@
 // The background-music player: it must take any name quietly, and its MIDI
 // sequencer fallback must really play.
 #include <array>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
+#include "app/form1.h"
 #include "platform/win32/midi_sequencer.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
 #include "platform_test_folder.h"
+#include "tests/support/recording_window.h"
+#include "tests/win32/confirming_platform.h"
+#include "tests/win32/polling.h"
 
 namespace speedrail::win32::testing {
 namespace {
@@ -62,6 +68,63 @@ TEST_F(PlatformPlayerTest, AnyNameAndCloseStayQuiet) {
         platform.closePlayer();
         platform.closePlayer();
     }
+}
+
+// What the music thread and the message box did, in order, across threads.
+struct EventLog {
+    UniqueKernelHandle playerReleased{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    std::mutex mutex;
+    std::vector<std::string> events;
+
+    void add(std::string event) {
+        const std::lock_guard<std::mutex> lock(mutex);
+        events.push_back(std::move(event));
+    }
+    std::vector<std::string> read() {
+        const std::lock_guard<std::mutex> lock(mutex);
+        return events;
+    }
+};
+
+// A player made only once the test releases it, which notes what it plays.
+class SlowToMakePlayer : public ConfirmingPlatform {
+public:
+    class Player : public MusicPlayer {
+    public:
+        explicit Player(std::shared_ptr<EventLog> log) : log_(std::move(log)) {}
+        void play(const std::string& name) override { log_->add("play " + name); }
+        void close() override {}
+
+    private:
+        std::shared_ptr<EventLog> log_;
+    };
+
+    std::int32_t messageBox(const std::string& text, std::int32_t style,
+                            const std::string& title) override {
+        log->add("message box");
+        return ConfirmingPlatform::messageBox(text, style, title);
+    }
+    MusicPlayerFactory musicPlayerFactory() const override {
+        return [log = log] {
+            ::WaitForSingleObject(log->playerReleased.get(), kWaitMs);
+            log->add("player made");
+            return std::make_unique<Player>(log);
+        };
+    }
+
+    const std::shared_ptr<EventLog> log = std::make_shared<EventLog>();
+};
+
+TEST_F(PlatformPlayerTest, TheWarningShowsWhileThePlayerIsBeingMadeAndTheTrackPlaysOnceItIs) {
+    createFile("0.mid", tinyMidiFile());
+    SlowToMakePlayer platform;
+    ::speedrail::testing::RecordingWindow window;
+    Form1 form(window, platform);
+    form.Form_Load();
+    ::SetEvent(platform.log->playerReleased.get());
+    ASSERT_TRUE(waitFor([&] { return platform.log->read().size() == 3; }, kWaitMs));
+    EXPECT_EQ(platform.log->read(),
+              (std::vector<std::string>{"message box", "player made", "play  0.mid"}));
 }
 
 TEST_F(PlatformPlayerTest, SequencerPlaysUntilClosedOrReplacedAndStaysSilentOnFailure) {

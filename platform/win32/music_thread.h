@@ -1,0 +1,51 @@
+// The background music's own thread. The player (the media player object,
+// a large component that can be slow to load or hang, or the MIDI
+// sequencer) lives there for its whole life, in a single-threaded COM
+// apartment of the thread's own with a message loop; the window's thread
+// hands it commands and never waits for them.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+
+namespace speedrail::win32 {
+
+// What plays the music.
+class MusicPlayer {
+public:
+    virtual ~MusicPlayer() = default;
+    // Opens the music file `name` of the working folder and plays it once,
+    // in place of whatever played. A name that cannot be played stays silent.
+    virtual void play(const std::string& name) = 0;
+    // Closes the current music: playback stops.
+    virtual void close() = 0;
+};
+
+// Makes the player, on the music thread, when the first command comes.
+using MusicPlayerFactory = std::function<std::unique_ptr<MusicPlayer>()>;
+
+class MusicThread {
+public:
+    // Starts the thread. Throws std::system_error when it cannot.
+    explicit MusicThread(MusicPlayerFactory create);
+    // Closes the player and ends the thread, waiting at most two seconds: a
+    // player that takes longer is left to the end of the process.
+    ~MusicThread();
+    MusicThread(const MusicThread&) = delete;
+    MusicThread& operator=(const MusicThread&) = delete;
+
+    // Commands, carried out in order. Nothing the player does, fails or
+    // throws reaches the caller.
+    void play(const std::string& name);
+    void close();
+
+    struct Queue;  // shared with the thread, which may outlive this object
+
+private:
+    std::shared_ptr<Queue> queue_;
+    std::thread thread_;
+};
+
+}  // namespace speedrail::win32
