@@ -17,7 +17,15 @@
 # engine. The PKCS#12 file's password, or the token's PIN, comes from the
 # environment variable SPEEDRAIL_SIGNING_PASSWORD. It never goes on a command
 # line, where other users and build logs could read it: osslsigncode reads it
-# from a file that only the owner can open and that is removed straight after.
+# from a file that only the owner can open and that is removed straight after;
+# a file left by a run that was interrupted while signing goes at the start
+# of the next run, whether that one signs or not.
+#
+# The private folder sits beside the staging folder, not in it: nothing in it
+# reaches the zip.
+set(private_dir "${CPACK_TOPLEVEL_DIRECTORY}/signing")
+file(REMOVE_RECURSE "${private_dir}")
+
 set(ways "")
 foreach(setting CERTIFICATE PKCS11_KEY COMMAND)
   if(NOT CPACK_SPEEDRAIL_SIGNING_${setting} STREQUAL "")
@@ -72,11 +80,7 @@ if(CPACK_SPEEDRAIL_SIGNING_TIMESTAMP_URL)
   list(APPEND sign_options -ts "${CPACK_SPEEDRAIL_SIGNING_TIMESTAMP_URL}")
 endif()
 
-# The private folder sits beside the staging folder, not in it: nothing in
-# it reaches the zip. It is emptied and closed to others before the password
-# is written.
-set(private_dir "${CPACK_TOPLEVEL_DIRECTORY}/signing")
-file(REMOVE_RECURSE "${private_dir}")
+# The private folder is closed to others before the password is written.
 file(MAKE_DIRECTORY "${private_dir}")
 file(CHMOD "${private_dir}" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 if(DEFINED ENV{SPEEDRAIL_SIGNING_PASSWORD})
