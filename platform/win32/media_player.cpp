@@ -1,60 +1,38 @@
 #include "platform/win32/media_player.h"
 
-#include "platform/music_file_name.h"
-#include "platform/win32/wide_text.h"
-#include "platform/win32/working_folder_path.h"
+#include "platform/win32/music_files.h"
 
 namespace speedrail::win32 {
 
 namespace {
 
-bool fileExists(const std::string& name) {
-    const DWORD attributes = ::GetFileAttributesW(toWide(name).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
 // Dispatch ids of the player's automation interface.
 constexpr DISPID kUrlDispatchId = 1;
 constexpr DISPID kCloseDispatchId = 3;
 
-// The player resolves relative names against its own idea of a base folder,
-// so it is handed the full path of the file in the current folder.
-std::wstring musicFilePath(const std::string& name) {
-    const std::wstring relative = toWide(resolveMusicFileName(name, fileExists));
-    const std::wstring full = workingFolderPath(relative);
-    return full.empty() ? relative : full;
-}
-
 }  // namespace
-
-bool hasMusicFile(const std::string& name) {
-    return fileExists(resolveMusicFileName(name, fileExists));
-}
-
-MediaPlayer::MediaPlayer() {
-    if (!createMediaPlayer()) sequencer_ = std::make_unique<MidiSequencer>();
-}
 
 MediaPlayer::~MediaPlayer() = default;
 
-bool MediaPlayer::createMediaPlayer() {
-    UniqueComPtr<IUnknown> player;
+std::unique_ptr<MediaPlayer> MediaPlayer::create() {
+    UniqueComPtr<IUnknown> object;
     if (FAILED(::CoCreateInstance(__uuidof(WindowsMediaPlayer), nullptr, CLSCTX_INPROC_SERVER,
-                                  IID_PPV_ARGS(player.put())))) {
-        return false;
+                                  IID_PPV_ARGS(object.put())))) {
+        return nullptr;
     }
-    if (FAILED(player.get()->QueryInterface(IID_PPV_ARGS(core_.put())))) return false;
+    std::unique_ptr<MediaPlayer> player(new MediaPlayer);
+    if (FAILED(object.get()->QueryInterface(IID_PPV_ARGS(player->core_.put())))) return nullptr;
 
     // The player's automation interface. Some implementations (Wine) do not
     // hand out IDispatch by itself; the typed interface is dual, so its
     // IDispatch part serves then.
-    if (FAILED(player.get()->QueryInterface(IID_PPV_ARGS(dispatch_.put())))) {
-        core_.get()->AddRef();
-        dispatch_.reset(core_.get());
+    if (FAILED(object.get()->QueryInterface(IID_PPV_ARGS(player->dispatch_.put())))) {
+        player->core_.get()->AddRef();
+        player->dispatch_.reset(player->core_.get());
     }
 
-    applySettings();
-    return true;
+    player->applySettings();
+    return player;
 }
 
 // Setting the URL starts playback at once, the track plays once at half
@@ -74,10 +52,6 @@ void MediaPlayer::applySettings() {
 // put) and, where that is not implemented, through the typed interface.
 void MediaPlayer::play(const std::string& name) {
     const std::wstring path = musicFilePath(name);
-    if (sequencer_) {
-        sequencer_->play(path);
-        return;
-    }
     UniqueBstr url(::SysAllocStringLen(path.data(), static_cast<UINT>(path.size())));
     if (!url) return;
 
@@ -96,10 +70,6 @@ void MediaPlayer::play(const std::string& name) {
 // close (dispatch id 3, a method without arguments), else the typed close,
 // else, where neither is implemented (Wine), at least stop playback.
 void MediaPlayer::close() {
-    if (sequencer_) {
-        sequencer_->close();
-        return;
-    }
     DISPPARAMS noArguments{};
     if (SUCCEEDED(dispatch_.get()->Invoke(kCloseDispatchId, IID_NULL, LOCALE_USER_DEFAULT,
                                           DISPATCH_METHOD, &noArguments, nullptr, nullptr,

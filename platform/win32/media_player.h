@@ -1,5 +1,4 @@
-// The background-music player: the system's media player object, or the MIDI
-// sequencer where the system has no media player.
+// The background music through the system's media player object.
 #pragma once
 
 #include <windows.h>
@@ -8,20 +7,17 @@
 #include <memory>
 #include <string>
 
-#include "platform/win32/midi_sequencer.h"
 #include "platform/win32/music_thread.h"
 #include "platform/win32/unique_handle.h"
 
 namespace speedrail::win32 {
 
-// Whether the music name stands for a file of the current folder.
-bool hasMusicFile(const std::string& name);
-
 class MediaPlayer final : public MusicPlayer {
 public:
-    // Creates the player on the calling thread, which must be in a
-    // single-threaded COM apartment and stay the player's only user.
-    MediaPlayer();
+    // The player, made on the calling thread, which must be in a
+    // single-threaded COM apartment and stay the player's only user; null
+    // where the system has no media player (the N editions of Windows).
+    static std::unique_ptr<MediaPlayer> create();
     ~MediaPlayer() override;
     MediaPlayer(const MediaPlayer&) = delete;
     MediaPlayer& operator=(const MediaPlayer&) = delete;
@@ -30,12 +26,11 @@ public:
     void close() override;
 
 private:
-    bool createMediaPlayer();
+    MediaPlayer() = default;
     void applySettings();
 
     UniqueComPtr<IWMPCore> core_;
     UniqueComPtr<IDispatch> dispatch_;
-    std::unique_ptr<MidiSequencer> sequencer_;  // only without a media player
 };
 
 }  // namespace speedrail::win32

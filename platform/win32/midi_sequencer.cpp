@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/win32/music_files.h"
+
 namespace speedrail::win32 {
 
 MidiSequencer::MidiSequencer()
@@ -14,11 +16,12 @@ MidiSequencer::MidiSequencer()
 
 MidiSequencer::~MidiSequencer() { close(); }
 
-bool MidiSequencer::play(const std::wstring& path) {
+// A file the sequencer cannot open leaves it closed.
+void MidiSequencer::play(const std::string& name) {
     close();
-    if (!send(L"open \"" + path + L"\" type sequencer alias " + alias_)) return false;
+    if (!send(L"open \"" + musicFilePath(name) + L"\" type sequencer alias " + alias_)) return;
     open_ = true;
-    return send(L"play " + alias_);
+    send(L"play " + alias_);
 }
 
 void MidiSequencer::close() {

@@ -9,22 +9,20 @@
 
 #include <string>
 
+#include "platform/win32/music_thread.h"
 #include "platform/win32/system_library.h"
 
 namespace speedrail::win32 {
 
-class MidiSequencer {
+class MidiSequencer final : public MusicPlayer {
 public:
     MidiSequencer();
-    ~MidiSequencer();
+    ~MidiSequencer() override;
     MidiSequencer(const MidiSequencer&) = delete;
     MidiSequencer& operator=(const MidiSequencer&) = delete;
 
-    // Closes whatever plays and starts `path` once, in the background. A
-    // file the sequencer cannot open leaves it silent. False then.
-    bool play(const std::wstring& path);
-    // Stops and closes the current file, if any.
-    void close();
+    void play(const std::string& name) override;
+    void close() override;
 
 private:
     bool send(const std::wstring& command) const;

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "platform/win32/media_player.h"
+#include "platform/win32/midi_sequencer.h"
+#include "platform/win32/music_files.h"
 #include "platform/win32/wide_text.h"
 
 namespace speedrail::win32 {
@@ -61,8 +63,12 @@ void Win32Platform::closePlayer() {
     }
 }
 
+// The system's media player, or the MIDI sequencer where it has none.
 MusicPlayerFactory Win32Platform::musicPlayerFactory() const {
-    return [] { return std::make_unique<MediaPlayer>(); };
+    return []() -> std::unique_ptr<MusicPlayer> {
+        if (auto player = MediaPlayer::create()) return player;
+        return std::make_unique<MidiSequencer>();
+    };
 }
 
 }  // namespace speedrail::win32
