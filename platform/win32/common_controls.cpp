@@ -9,43 +9,33 @@ struct Functions {
     // Stays loaded until the process ends: the controls' window procedures
     // live in it.
     SystemLibrary library{L"comctl32.dll"};
-    decltype(&::SetWindowSubclass) setWindowSubclass =
-        library.find<decltype(&::SetWindowSubclass)>("SetWindowSubclass");
-    decltype(&::RemoveWindowSubclass) removeWindowSubclass =
-        library.find<decltype(&::RemoveWindowSubclass)>("RemoveWindowSubclass");
-    decltype(&::DefSubclassProc) defSubclassProc =
-        library.find<decltype(&::DefSubclassProc)>("DefSubclassProc");
+    SPEEDRAIL_SYSTEM_FUNCTION(library, InitCommonControlsEx);
+    SPEEDRAIL_SYSTEM_FUNCTION(library, SetWindowSubclass);
+    SPEEDRAIL_SYSTEM_FUNCTION(library, RemoveWindowSubclass);
+    SPEEDRAIL_SYSTEM_FUNCTION(library, DefSubclassProc);
     bool registered = [this] {
-        const auto initialize =
-            library.find<decltype(&::InitCommonControlsEx)>("InitCommonControlsEx");
         const INITCOMMONCONTROLSEX classes{sizeof(classes),
                                            ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-        return initialize && initialize(&classes);
+        return InitCommonControlsEx && InitCommonControlsEx(&classes);
     }();
 };
 
-// Loaded on first use, on whichever thread comes first; never changed after.
-const Functions& functions() {
-    static const Functions loaded;
-    return loaded;
-}
-
 }  // namespace
 
-bool load() { return functions().registered; }
+bool load() { return loadedOnce<Functions>().registered; }
 
 bool setWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_PTR data) {
-    const auto function = functions().setWindowSubclass;
+    const auto function = loadedOnce<Functions>().SetWindowSubclass;
     return function && function(window, procedure, id, data);
 }
 
 bool removeWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id) {
-    const auto function = functions().removeWindowSubclass;
+    const auto function = loadedOnce<Functions>().RemoveWindowSubclass;
     return function && function(window, procedure, id);
 }
 
 LRESULT defSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto function = functions().defSubclassProc;
+    const auto function = loadedOnce<Functions>().DefSubclassProc;
     return function ? function(window, message, wParam, lParam)
                     : ::DefWindowProcW(window, message, wParam, lParam);
 }

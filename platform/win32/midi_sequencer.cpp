@@ -31,10 +31,10 @@ void MidiSequencer::close() {
 }
 
 bool MidiSequencer::send(const std::wstring& command) const {
-    if (!sendString_) return false;
+    if (!mciSendStringW) return false;
     std::array<wchar_t, 128> answer{};  // what the command returns, unread
     const MCIERROR error =
-        sendString_(command.c_str(), answer.data(), static_cast<UINT>(answer.size()), nullptr);
+        mciSendStringW(command.c_str(), answer.data(), static_cast<UINT>(answer.size()), nullptr);
     return error == 0;
 }
 

@@ -29,8 +29,7 @@ private:
 
     // winmm is no known DLL: it is loaded from the system folder when needed.
     SystemLibrary winmm_{L"winmm.dll"};
-    decltype(&::mciSendStringW) sendString_ =
-        winmm_.find<decltype(&::mciSendStringW)>("mciSendStringW");
+    SPEEDRAIL_SYSTEM_FUNCTION(winmm_, mciSendStringW);
     std::wstring alias_;  // unique per object: several players may coexist
     bool open_ = false;
 };

@@ -51,4 +51,19 @@ private:
     UniqueModule module_;
 };
 
+// Declares, in a struct of a DLL's late-bound functions, the member `Name`:
+// the function Name of `library` (a SystemLibrary member declared before
+// it), typed by the system's own declaration; null when missing. Each
+// function is named once.
+#define SPEEDRAIL_SYSTEM_FUNCTION(library, Name) \
+    decltype(&::Name) Name = (library).find<decltype(&::Name)>(#Name)
+
+// A struct of late-bound functions, loaded on first use, on whichever thread
+// comes first, and never changed after.
+template <typename Functions>
+const Functions& loadedOnce() {
+    static const Functions loaded;
+    return loaded;
+}
+
 }  // namespace speedrail::win32

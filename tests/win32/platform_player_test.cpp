@@ -34,8 +34,7 @@ std::string tinyMidiFile() {
 // read from MCI's own list of the process's open devices.
 std::vector<std::wstring> openSequencerModes() {
     const SystemLibrary winmm(L"winmm.dll");
-    const auto send =
-        winmm.find<DWORD(WINAPI*)(const wchar_t*, wchar_t*, UINT, HWND)>("mciSendStringW");
+    const auto send = winmm.find<decltype(&::mciSendStringW)>("mciSendStringW");
     const auto answer = [&](const std::wstring& command) {
         std::array<wchar_t, 128> text{};
         if (!send || send(command.c_str(), text.data(), static_cast<UINT>(text.size()), nullptr)) {

@@ -18,32 +18,25 @@ namespace {
 struct Functions {
     // user32 is mapped into every process with a window; shcore is loaded
     // from the system folder.
-    decltype(&::GetDpiForWindow) forWindow = exportedFunction<decltype(&::GetDpiForWindow)>(
-        ::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
+    SystemLibrary user32{L"user32.dll"};
+    SPEEDRAIL_SYSTEM_FUNCTION(user32, GetDpiForWindow);
     SystemLibrary shcore{L"shcore.dll"};
-    decltype(&::GetDpiForMonitor) forMonitor =
-        shcore.find<decltype(&::GetDpiForMonitor)>("GetDpiForMonitor");
+    SPEEDRAIL_SYSTEM_FUNCTION(shcore, GetDpiForMonitor);
 };
-
-// Loaded on first use; never changed after.
-const Functions& functions() {
-    static const Functions loaded;
-    return loaded;
-}
 
 }  // namespace
 
 int dpiForWindow(HWND window) {
-    const Functions& dpi = functions();
-    if (dpi.forWindow) {
-        const UINT value = dpi.forWindow(window);
+    const Functions& dpi = loadedOnce<Functions>();
+    if (dpi.GetDpiForWindow) {
+        const UINT value = dpi.GetDpiForWindow(window);
         if (value != 0) return static_cast<int>(value);
     }
-    if (dpi.forMonitor) {
+    if (dpi.GetDpiForMonitor) {
         UINT x = 0;
         UINT y = 0;
         const HMONITOR monitor = ::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
-        if (SUCCEEDED(dpi.forMonitor(monitor, MDT_EFFECTIVE_DPI, &x, &y)) && x != 0) {
+        if (SUCCEEDED(dpi.GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &x, &y)) && x != 0) {
             return static_cast<int>(x);
         }
     }
