@@ -17,6 +17,7 @@
 #include "app/win32/main_window.h"
 #include "form/service_list.h"
 #include "platform/win32/com_apartment.h"
+#include "platform/win32/unique_com_ptr.h"
 #include "platform/win32/unique_handle.h"
 #include "tests/support/listing.h"
 #include "tests/support/recording_platform.h"
@@ -54,17 +55,17 @@ void readAsAScreenReader(HWND list) {
     for (int run = 0; run < 7; ++run) {
         auto start = std::chrono::steady_clock::now();
         long children = 0;
-        for (int i = 0; i < kReads; ++i) accessible.get()->get_accChildCount(&children);
+        for (int i = 0; i < kReads; ++i) accessible->get_accChildCount(&children);
         auto end = std::chrono::steady_clock::now();
         count.push_back(std::chrono::duration<double, std::micro>(end - start).count() / kReads);
         start = std::chrono::steady_clock::now();
         for (int i = 0; i < kReads; ++i) {
             BSTR name = nullptr;
-            accessible.get()->get_accName(last, &name);
+            accessible->get_accName(last, &name);
             ::SysFreeString(name);
             VARIANT state;
             ::VariantInit(&state);
-            accessible.get()->get_accState(last, &state);
+            accessible->get_accState(last, &state);
         }
         end = std::chrono::steady_clock::now();
         entry.push_back(std::chrono::duration<double, std::micro>(end - start).count() / kReads);

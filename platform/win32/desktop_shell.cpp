@@ -5,6 +5,8 @@
 #include <shlguid.h>
 #include <shlobj.h>
 
+#include "platform/win32/unique_bstr.h"
+#include "platform/win32/unique_com_ptr.h"
 #include "platform/win32/unique_handle.h"
 
 namespace speedrail::win32 {
@@ -62,29 +64,29 @@ DesktopShell findDesktopShell() {
     long desktopWindow = 0;
     UniqueComPtr<IDispatch> desktop;
     // S_FALSE: no desktop window in the list.
-    if (windows.get()->FindWindowSW(desktopLocation.get(), noRoot.get(), SWC_DESKTOP,
-                                    &desktopWindow, SWFO_NEEDDISPATCH, desktop.put()) != S_OK) {
+    if (windows->FindWindowSW(desktopLocation.get(), noRoot.get(), SWC_DESKTOP, &desktopWindow,
+                              SWFO_NEEDDISPATCH, desktop.put()) != S_OK) {
         return {};
     }
 
     const auto services = queryInterface<IServiceProvider>(desktop.get());
     UniqueComPtr<IShellBrowser> browser;
     if (!services ||
-        FAILED(services.get()->QueryService(SID_STopLevelBrowser, IID_PPV_ARGS(browser.put())))) {
+        FAILED(services->QueryService(SID_STopLevelBrowser, IID_PPV_ARGS(browser.put())))) {
         return {};
     }
 
     UniqueComPtr<IShellView> view;
-    if (FAILED(browser.get()->QueryActiveShellView(view.put())) || !view) return {};
+    if (FAILED(browser->QueryActiveShellView(view.put())) || !view) return {};
 
     UniqueComPtr<IDispatch> background;
-    if (FAILED(view.get()->GetItemObject(SVGIO_BACKGROUND, IID_PPV_ARGS(background.put())))) {
+    if (FAILED(view->GetItemObject(SVGIO_BACKGROUND, IID_PPV_ARGS(background.put())))) {
         return {};
     }
 
     const auto folderView = queryInterface<IShellFolderViewDual>(background.get());
     UniqueComPtr<IDispatch> application;
-    if (!folderView || FAILED(folderView.get()->get_Application(application.put()))) return {};
+    if (!folderView || FAILED(folderView->get_Application(application.put()))) return {};
 
     DesktopShell shell;
     shell.dispatch = queryInterface<IShellDispatch2>(application.get());
@@ -109,8 +111,8 @@ std::optional<HRESULT> openThroughDesktopShell(const std::wstring& address) {
     Variant noFolder;
     Variant verb(L"open");
     Variant show(static_cast<long>(SW_SHOWNORMAL));
-    return shell.dispatch.get()->ShellExecute(file.get(), noParameters.value(), noFolder.value(),
-                                              verb.value(), show.value());
+    return shell.dispatch->ShellExecute(file.get(), noParameters.value(), noFolder.value(),
+                                        verb.value(), show.value());
 }
 
 }  // namespace speedrail::win32

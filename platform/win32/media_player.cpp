@@ -1,6 +1,8 @@
 #include "platform/win32/media_player.h"
 
 #include "platform/win32/music_files.h"
+#include "platform/win32/unique_bstr.h"
+#include "platform/win32/unique_com_ptr.h"
 
 namespace speedrail::win32 {
 
@@ -21,13 +23,13 @@ std::unique_ptr<MediaPlayer> MediaPlayer::create() {
         return nullptr;
     }
     std::unique_ptr<MediaPlayer> player(new MediaPlayer);
-    if (FAILED(object.get()->QueryInterface(IID_PPV_ARGS(player->core_.put())))) return nullptr;
+    if (FAILED(object->QueryInterface(IID_PPV_ARGS(player->core_.put())))) return nullptr;
 
     // The player's automation interface. Some implementations (Wine) do not
     // hand out IDispatch by itself; the typed interface is dual, so its
     // IDispatch part serves then.
-    if (FAILED(object.get()->QueryInterface(IID_PPV_ARGS(player->dispatch_.put())))) {
-        player->core_.get()->AddRef();
+    if (FAILED(object->QueryInterface(IID_PPV_ARGS(player->dispatch_.put())))) {
+        player->core_->AddRef();
         player->dispatch_.reset(player->core_.get());
     }
 
@@ -41,11 +43,11 @@ std::unique_ptr<MediaPlayer> MediaPlayer::create() {
 // has no playCount) still takes the others.
 void MediaPlayer::applySettings() {
     UniqueComPtr<IWMPSettings> settings;
-    if (FAILED(core_.get()->get_settings(settings.put())) || !settings) return;
-    settings.get()->put_autoStart(VARIANT_TRUE);
-    settings.get()->put_playCount(1);
-    settings.get()->put_volume(50);
-    settings.get()->put_enableErrorDialogs(VARIANT_FALSE);
+    if (FAILED(core_->get_settings(settings.put())) || !settings) return;
+    settings->put_autoStart(VARIANT_TRUE);
+    settings->put_playCount(1);
+    settings->put_volume(50);
+    settings->put_enableErrorDialogs(VARIANT_FALSE);
 }
 
 // The URL goes in through the automation interface (dispatch id 1, property
@@ -62,24 +64,23 @@ void MediaPlayer::play(const std::string& name) {
     DISPID propertyPut = DISPID_PROPERTYPUT;
     DISPPARAMS parameters{&argument, &propertyPut, 1, 1};
     const HRESULT result =
-        dispatch_.get()->Invoke(kUrlDispatchId, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT,
-                                &parameters, nullptr, nullptr, nullptr);
-    if (FAILED(result)) core_.get()->put_URL(url.get());
+        dispatch_->Invoke(kUrlDispatchId, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT,
+                          &parameters, nullptr, nullptr, nullptr);
+    if (FAILED(result)) core_->put_URL(url.get());
 }
 
 // close (dispatch id 3, a method without arguments), else the typed close,
 // else, where neither is implemented (Wine), at least stop playback.
 void MediaPlayer::close() {
     DISPPARAMS noArguments{};
-    if (SUCCEEDED(dispatch_.get()->Invoke(kCloseDispatchId, IID_NULL, LOCALE_USER_DEFAULT,
-                                          DISPATCH_METHOD, &noArguments, nullptr, nullptr,
-                                          nullptr))) {
+    if (SUCCEEDED(dispatch_->Invoke(kCloseDispatchId, IID_NULL, LOCALE_USER_DEFAULT,
+                                    DISPATCH_METHOD, &noArguments, nullptr, nullptr, nullptr))) {
         return;
     }
-    if (SUCCEEDED(core_.get()->close())) return;
+    if (SUCCEEDED(core_->close())) return;
     UniqueComPtr<IWMPControls> controls;
-    if (FAILED(core_.get()->get_controls(controls.put())) || !controls) return;
-    controls.get()->stop();
+    if (FAILED(core_->get_controls(controls.put())) || !controls) return;
+    controls->stop();
 }
 
 }  // namespace speedrail::win32

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/win32/music_thread.h"
+#include "platform/win32/unique_com_ptr.h"
 #include "platform/win32/unique_handle.h"
 
 namespace speedrail::win32 {

@@ -1,11 +1,11 @@
 // One owner type for every Win32 handle and COM pointer: it closes what it
-// holds exactly once and cannot be copied, only moved.
+// holds exactly once and cannot be copied, only moved. The traits of the
+// handles every part of the program uses are here; COM pointers, BSTRs and
+// service handles have headers of their own (unique_com_ptr.h,
+// unique_bstr.h, unique_service_handle.h).
 #pragma once
 
 #include <windows.h>
-// oleauto.h and winsvc.h build on the types windows.h declares.
-#include <oleauto.h>
-#include <winsvc.h>
 
 #include <utility>
 
@@ -26,6 +26,8 @@ public:
     ~UniqueHandle() { reset(); }
 
     Handle get() const { return handle_; }
+    // For owners of pointers, COM pointers above all: p->Method().
+    Handle operator->() const { return handle_; }
     explicit operator bool() const { return Traits::valid(handle_); }
     Handle release() { return std::exchange(handle_, Traits::invalid()); }
     // Where a function that hands out a new handle writes it (an out
@@ -57,13 +59,6 @@ struct FindHandleTraits {
 };
 using UniqueFindHandle = UniqueHandle<HANDLE, FindHandleTraits>;
 
-struct ServiceHandleTraits {  // the service manager and services opened from it
-    static SC_HANDLE invalid() { return nullptr; }
-    static bool valid(SC_HANDLE h) { return h != nullptr; }
-    static void close(SC_HANDLE h) { ::CloseServiceHandle(h); }
-};
-using UniqueServiceHandle = UniqueHandle<SC_HANDLE, ServiceHandleTraits>;
-
 struct ModuleTraits {  // DLLs loaded with LoadLibrary
     static HMODULE invalid() { return nullptr; }
     static bool valid(HMODULE h) { return h != nullptr; }
@@ -88,23 +83,5 @@ struct CursorTraits {  // cursors loaded from the program's resources
     static void close(HCURSOR h) { ::DestroyCursor(h); }
 };
 using UniqueCursor = UniqueHandle<HCURSOR, CursorTraits>;
-
-template <typename Interface>
-struct ComTraits {
-    static Interface* invalid() { return nullptr; }
-    static bool valid(Interface* p) { return p != nullptr; }
-    static void close(Interface* p) { p->Release(); }
-};
-// A COM pointer with one owner: moved, never copied, and released once. It
-// does not count references as WRL's ComPtr does.
-template <typename Interface>
-using UniqueComPtr = UniqueHandle<Interface*, ComTraits<Interface>>;
-
-struct BstrTraits {  // strings allocated with SysAllocString
-    static BSTR invalid() { return nullptr; }
-    static bool valid(BSTR s) { return s != nullptr; }
-    static void close(BSTR s) { ::SysFreeString(s); }
-};
-using UniqueBstr = UniqueHandle<BSTR, BstrTraits>;
 
 }  // namespace speedrail::win32

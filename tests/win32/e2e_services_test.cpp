@@ -11,6 +11,7 @@
 #include "form/layout.h"
 #include "form/service_list.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/unique_service_handle.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
 #include "services/command_line.h"

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/unique_service_handle.h"
 #include "tests/win32/polling.h"
 
 namespace speedrail::testing {

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "platform/win32/com_apartment.h"
+#include "platform/win32/unique_bstr.h"
+#include "platform/win32/unique_com_ptr.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 #include "window_fixture.h"
@@ -41,29 +43,29 @@ struct Accessible {
     }
     std::string name(long child = CHILDID_SELF) const {
         UniqueBstr text;
-        object.get()->get_accName(childVariant(child), text.put());
+        object->get_accName(childVariant(child), text.put());
         return text ? toUtf8(std::wstring(text.get(), ::SysStringLen(text.get())))
                     : std::string("<none>");
     }
     long role(long child = CHILDID_SELF) const {
         VARIANT v;
         ::VariantInit(&v);
-        object.get()->get_accRole(childVariant(child), &v);
+        object->get_accRole(childVariant(child), &v);
         return v.vt == VT_I4 ? v.lVal : -1;
     }
     long state(long child = CHILDID_SELF) const {
         VARIANT v;
         ::VariantInit(&v);
-        object.get()->get_accState(childVariant(child), &v);
+        object->get_accState(childVariant(child), &v);
         return v.vt == VT_I4 ? v.lVal : -1;
     }
     long childCount() const {
         long count = -1;
-        object.get()->get_accChildCount(&count);
+        object->get_accChildCount(&count);
         return count;
     }
     HRESULT doDefaultAction(long child = CHILDID_SELF) const {
-        return object.get()->accDoDefaultAction(childVariant(child));
+        return object->accDoDefaultAction(childVariant(child));
     }
 };
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/win32/accessibility/oleacc.h"
+#include "platform/win32/unique_com_ptr.h"
 #include "platform/win32/wide_text.h"
 
 namespace speedrail::win32 {
@@ -121,7 +122,7 @@ HRESULT AccessibleObject::get_accParent(IDispatch** parent) {
     if (!parent) return E_POINTER;
     *parent = nullptr;
     if (!liveModel()) return RPC_E_DISCONNECTED;
-    return standard_ ? standard_.get()->get_accParent(parent) : S_FALSE;
+    return standard_ ? standard_->get_accParent(parent) : S_FALSE;
 }
 
 HRESULT AccessibleObject::get_accChildCount(long* count) {
@@ -153,7 +154,7 @@ HRESULT AccessibleObject::get_accName(VARIANT child, BSTR* name) {
     long id = 0;
     if (const HRESULT named = simpleElement(child, model, id); FAILED(named)) return named;
     const std::optional<std::string> text = model->name(id);
-    if (!text && id == CHILDID_SELF && standard_) return standard_.get()->get_accName(child, name);
+    if (!text && id == CHILDID_SELF && standard_) return standard_->get_accName(child, name);
     return putText(text, name);
 }
 
@@ -204,7 +205,7 @@ HRESULT AccessibleObject::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
     if (shortcut) *shortcut = nullptr;
     if (!liveModel()) return RPC_E_DISCONNECTED;
     if (child.vt == VT_I4 && child.lVal == CHILDID_SELF && standard_) {
-        return standard_.get()->get_accKeyboardShortcut(child, shortcut);
+        return standard_->get_accKeyboardShortcut(child, shortcut);
     }
     return DISP_E_MEMBERNOTFOUND;
 }
@@ -218,7 +219,7 @@ HRESULT AccessibleObject::get_accFocus(VARIANT* focus) {
         putChild(*model, *child, focus);
         return S_OK;
     }
-    return standard_ ? standard_.get()->get_accFocus(focus) : S_FALSE;
+    return standard_ ? standard_->get_accFocus(focus) : S_FALSE;
 }
 
 HRESULT AccessibleObject::get_accSelection(VARIANT* selection) {
@@ -248,7 +249,7 @@ HRESULT AccessibleObject::accSelect(long flags, VARIANT child) {
     long id = 0;
     if (!childId(*model, child, id)) return E_INVALIDARG;
     if (id == CHILDID_SELF) {
-        return standard_ ? standard_.get()->accSelect(flags, child) : DISP_E_MEMBERNOTFOUND;
+        return standard_ ? standard_->accSelect(flags, child) : DISP_E_MEMBERNOTFOUND;
     }
     return model->select(flags, id) ? S_OK : DISP_E_MEMBERNOTFOUND;
 }
@@ -261,7 +262,7 @@ HRESULT AccessibleObject::accLocation(long* left, long* top, long* width, long* 
     long id = 0;
     if (const HRESULT named = simpleElement(child, model, id); FAILED(named)) return named;
     if (id == CHILDID_SELF) {
-        return standard_ ? standard_.get()->accLocation(left, top, width, height, child)
+        return standard_ ? standard_->accLocation(left, top, width, height, child)
                          : DISP_E_MEMBERNOTFOUND;
     }
     const std::optional<RECT> place = model->location(id);
@@ -297,15 +298,14 @@ HRESULT AccessibleObject::accNavigate(long direction, VARIANT start, VARIANT* en
         case NAVDIR_PREVIOUS:
         case NAVDIR_UP:
             if (from == CHILDID_SELF) {
-                return standard_ ? standard_.get()->accNavigate(direction, start, end) : S_FALSE;
+                return standard_ ? standard_->accNavigate(direction, start, end) : S_FALSE;
             }
             to = direction == NAVDIR_NEXT || direction == NAVDIR_DOWN ? from + 1 : from - 1;
             if (to < 1 || to > count) return S_FALSE;
             break;
         default:
-            return from == CHILDID_SELF && standard_
-                       ? standard_.get()->accNavigate(direction, start, end)
-                       : S_FALSE;
+            return from == CHILDID_SELF && standard_ ? standard_->accNavigate(direction, start, end)
+                                                     : S_FALSE;
     }
     putChild(*model, to, end);
     return S_OK;

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "app/win32/accessibility/accessible_model.h"
+#include "platform/win32/unique_com_ptr.h"
 #include "platform/win32/unique_handle.h"
 
 namespace speedrail::win32 {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/win32/drawing/gdi_scope.h"
+#include "platform/win32/unique_com_ptr.h"
 
 namespace speedrail::win32 {
 namespace {
@@ -14,8 +15,7 @@ UniqueComPtr<IWICBitmapSource> decodeFirstFrame(IWICImagingFactory* factory, con
                                                 DWORD size) {
     UniqueComPtr<IWICStream> stream;
     if (FAILED(factory->CreateStream(stream.put()))) return {};
-    if (FAILED(stream.get()->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(bytes)),
-                                                  size))) {
+    if (FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(bytes)), size))) {
         return {};
     }
     UniqueComPtr<IWICBitmapDecoder> decoder;
@@ -24,14 +24,14 @@ UniqueComPtr<IWICBitmapSource> decodeFirstFrame(IWICImagingFactory* factory, con
         return {};
     }
     UniqueComPtr<IWICBitmapFrameDecode> frame;
-    if (FAILED(decoder.get()->GetFrame(0, frame.put()))) return {};
+    if (FAILED(decoder->GetFrame(0, frame.put()))) return {};
     // Through the factory's converter: the WIC library itself is then only
     // ever loaded by COM, from where it is registered.
     UniqueComPtr<IWICFormatConverter> converter;
     if (FAILED(factory->CreateFormatConverter(converter.put()))) return {};
-    if (FAILED(converter.get()->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA,
-                                           WICBitmapDitherTypeNone, nullptr, 0.0,
-                                           WICBitmapPaletteTypeCustom))) {
+    if (FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA,
+                                     WICBitmapDitherTypeNone, nullptr, 0.0,
+                                     WICBitmapPaletteTypeCustom))) {
         return {};
     }
     return UniqueComPtr<IWICBitmapSource>(converter.release());

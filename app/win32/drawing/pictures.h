@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "platform/win32/com_apartment.h"
+#include "platform/win32/unique_com_ptr.h"
 #include "platform/win32/unique_handle.h"
 
 struct IWICImagingFactory;
