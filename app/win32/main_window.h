@@ -18,7 +18,7 @@
 #include "app/win32/controls/tool_tips.h"
 #include "app/win32/drawing/fonts.h"
 #include "app/win32/drawing/pictures.h"
-#include "app/win32/readers/accessible_client_area.h"
+#include "app/win32/reader_models/accessible_client_area.h"
 #include "form/layout.h"
 #include "form/window_ops.h"
 #include "platform/platform_ops.h"

@@ -1,4 +1,4 @@
-#include "app/win32/readers/accessible_client_area.h"
+#include "app/win32/reader_models/accessible_client_area.h"
 
 #include <oleacc.h>
 
@@ -6,7 +6,7 @@
 #include <array>
 
 #include "app/form1.h"
-#include "app/win32/readers/accessible_texts.h"
+#include "app/win32/reader_models/accessible_texts.h"
 
 namespace speedrail::win32 {
 namespace {
