@@ -46,11 +46,11 @@ constexpr int kControlCount = 28;
 
 enum class ControlKind { CheckBox, CommandButton, ListBox, Label, Image, Shape, MediaPlayer };
 
-// Mouse pointer styles a control can carry.
-enum class PointerStyle : int {
-    Default = 0,  // the system's arrow
-    Help = 14,    // the system's arrow with a question mark
-    Custom = 99,  // the shared pointing-hand image
+// The mouse pointer a control shows.
+enum class PointerStyle {
+    Default,  // the system's arrow
+    Help,     // the system's arrow with a question mark
+    Hand,     // the program's pointing hand, one image for every control
 };
 
 // A colour as 0xRRGGBB.

@@ -143,7 +143,7 @@ void MainWindow::onButtonUp(POINT client) {
 
 HCURSOR MainWindow::cursorFor(layout::PointerStyle style) const {
     switch (style) {
-        case layout::PointerStyle::Custom:
+        case layout::PointerStyle::Hand:
             return handCursor_.get();
         case layout::PointerStyle::Help:
             return ::LoadCursorW(nullptr, IDC_HELP);
@@ -154,11 +154,8 @@ HCURSOR MainWindow::cursorFor(layout::PointerStyle style) const {
 }
 
 layout::PointerStyle MainWindow::pointerAt(HWND target, POINT client) const {
-    if (target == hwnd_) {
-        const std::optional<ControlId> id = controlAt(client);
-        return id ? layout::control(*id).pointer : layout::PointerStyle::Default;
-    }
-    const std::optional<ControlId> id = controlOfWindow(target);
+    const std::optional<ControlId> id =
+        target == hwnd_ ? controlAt(client) : controlOfWindow(target);
     return id ? layout::control(*id).pointer : layout::PointerStyle::Default;
 }
 

@@ -14,7 +14,8 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
 
-// Look of a row, in pixels at 96 dpi and colours beside the layout's.
+// The colours of a row beside the layout's: the caret's row, and the inside
+// of each tick box.
 constexpr layout::Rgb kCaretRowBack{0x585858};
 constexpr layout::Rgb kEmptyTickBack{0x2C2C2C};
 
