@@ -48,8 +48,8 @@ void drawCheckBox(const DRAWITEMSTRUCT& item, const layout::Control& control, bo
     const RECT& face = item.rcItem;
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    const layout::Rgb back = control.back.value_or(layout::Rgb{0xF0F0F0});
-    const layout::Rgb fore = control.fore.value_or(layout::Rgb{0x000000});
+    const layout::Rgb back = control.back.value();
+    const layout::Rgb fore = control.fore.value();
 
     ::SetBkColor(dc, toColorRef(back));
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &face, nullptr, 0, nullptr);

@@ -28,7 +28,7 @@ void drawGraphicalButton(const DRAWITEMSTRUCT& item, const layout::Control& cont
     const bool focused = (item.itemState & ODS_FOCUS) != 0;
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
 
-    ::SetBkColor(dc, toColorRef(control.back.value_or(layout::Rgb{0xE0E0E0})));
+    ::SetBkColor(dc, toColorRef(control.back.value()));
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &face, nullptr, 0, nullptr);
     // The focused button wears a dark outline, as the default button does.
     if (focused) {
@@ -57,8 +57,7 @@ void drawGraphicalButton(const DRAWITEMSTRUCT& item, const layout::Control& cont
     RECT text{face.left + shift, contentTop + pictureSize + gap, face.right + shift,
               contentTop + pictureSize + gap + textHeight};
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(
-        dc, toColorRef(disabled ? kDisabledText : control.fore.value_or(layout::Rgb{0x000000})));
+    ::SetTextColor(dc, toColorRef(disabled ? kDisabledText : control.fore.value()));
     ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
                 DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
 

@@ -125,10 +125,8 @@ void ServiceListBox::draw(const DRAWITEMSTRUCT& item) const {
     const HDC dc = item.hDC;
     const RECT& row = item.rcItem;
     const bool caret = (item.itemState & ODS_SELECTED) != 0;
-    const COLORREF back =
-        toColorRef(caret ? kCaretRowBack : control_.back.value_or(layout::Rgb{0}));
-    const COLORREF fore = toColorRef(control_.fore.value_or(layout::Rgb{0xFFFFFF}));
-    ::SetBkColor(dc, back);
+    const layout::Rgb fore = control_.fore.value();
+    ::SetBkColor(dc, toColorRef(caret ? kCaretRowBack : control_.back.value()));
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &row, nullptr, 0, nullptr);
 
     const int index = static_cast<int>(item.itemID);
@@ -137,13 +135,12 @@ void ServiceListBox::draw(const DRAWITEMSTRUCT& item) const {
 
     // The tick box: a frame in the text colour, with a tick when selected.
     drawTickBox(dc, tickBoxIn(row, kListRowTick, dpi_), model_.selected(entry),
-                TickColours{control_.fore.value_or(layout::Rgb{0xFFFFFF}), kEmptyTickBack,
-                            control_.fore.value_or(layout::Rgb{0xFFFFFF})});
+                TickColours{fore, kEmptyTickBack, fore});
 
     // The entry's text, exactly as stored.
     RECT text = captionAreaIn(row, kListRowTick, dpi_);
     const SelectedObject selectedFont(dc, font_);
-    ::SetTextColor(dc, fore);
+    ::SetTextColor(dc, toColorRef(fore));
     ::SetBkMode(dc, TRANSPARENT);
     const std::wstring wide = toWide(model_.text(entry));
     ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &text,

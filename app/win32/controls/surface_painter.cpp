@@ -50,7 +50,7 @@ void paintLabel(HDC dc, const Control& label, RECT rect, const std::string& capt
     }
     const SelectedObject selected(dc, font);
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, toColorRef(label.fore.value_or(layout::Rgb{0x000000})));
+    ::SetTextColor(dc, toColorRef(label.fore.value()));
     const std::wstring text = toWide(caption);
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
 }
