@@ -22,6 +22,9 @@ constexpr ShapeLook kNoShape{Rgb{0x000000}, 0, Rgb{0x000000}, FillStyle::Transpa
 
 constexpr Rgb kButtonFace{0xE0E0E0};
 
+// The pictures that open a web page.
+constexpr bool kLink = true;
+
 // The texts of the logo under the pictures: "web" and the benchmark site's
 // name in three coloured pieces.
 constexpr const char* kLogoWeb = "web";
@@ -100,7 +103,7 @@ constexpr std::array<Control, kControlCount> kControls{{
     {ControlId::Image1, "Image1", K::Image, "", {-30, -45, 5805, 1245}, std::nullopt,
      std::nullopt, kNoFont, P::Hand, -1,
      " Visita el site oficial de SpeeDRaiL y actualiza a la última versión ... ", true, true,
-     "IDR_BANNER_JPG", kNoShape},
+     "IDR_BANNER_JPG", kNoShape, kLink},
     {ControlId::Image2, "Image2", K::Image, "", {120, 5565, 240, 240}, std::nullopt,
      std::nullopt, kNoFont, P::Hand, -1, " Detiene la música de fondo ... ", true, true,
      "IDR_PAUSE_BMP", kNoShape},
@@ -115,7 +118,7 @@ constexpr std::array<Control, kControlCount> kControls{{
     {ControlId::Image6, "Image6", K::Image, "", {2820, 5580, 2895, 390}, std::nullopt,
      std::nullopt, kNoFont, P::Hand, -1,
      " Website de corte retro dedicado a los benchmarks informáticos... ", true, true, nullptr,
-     kNoShape},
+     kNoShape, kLink},
     {ControlId::Image7, "Image7", K::Image, "", {975, 5565, 240, 240}, std::nullopt,
      std::nullopt, kNoFont, P::Hand, -1, " Abre consola de servicios del sistema ...", true,
      true, "IDR_SETTINGS_WINDOW_GIF", kNoShape},

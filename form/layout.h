@@ -103,6 +103,7 @@ struct Control {
     bool enabled;
     const char* picture;  // resource id name, nullptr for none
     ShapeLook shape;      // shapes only
+    bool link = false;    // a picture that opens a web page: screen readers read a link
 };
 
 // The window itself.

@@ -57,8 +57,8 @@ bool MainWindow::ticked(ControlId control) const {
 }
 
 void MainWindow::enableBoxes() {
-    for (const Box box : {Box::Check1, Box::Check2, Box::Check3, Box::Check4, Box::Check5}) {
-        ::EnableWindow(boxWindow(box), TRUE);
+    for (int box = 0; box < kBoxCount; ++box) {
+        ::EnableWindow(boxWindow(static_cast<Box>(box)), TRUE);
     }
 }
 
