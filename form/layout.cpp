@@ -170,17 +170,6 @@ const std::vector<ControlId>& windowlessStacking() {
     return order;
 }
 
-bool hasOwnWindow(ControlId id) {
-    switch (control(id).kind) {
-        case ControlKind::CheckBox:
-        case ControlKind::CommandButton:
-        case ControlKind::ListBox:
-            return true;
-        default:
-            return false;
-    }
-}
-
 int twipsToPixels(int twips, int dpi) {
     const long long product = static_cast<long long>(twips) * dpi;
     constexpr long long kTwipsPerInch = 1440;

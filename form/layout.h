@@ -124,9 +124,6 @@ const Control& control(ControlId id);
 // to back. The check boxes, buttons and list lie in front of all of them.
 const std::vector<ControlId>& windowlessStacking();
 
-// Whether the control is a window of its own (check boxes, buttons, list).
-bool hasOwnWindow(ControlId id);
-
 // Twips to pixels at `dpi` (15 twips per pixel at 96 dpi), rounded to the
 // nearest pixel with halves away from zero, as MulDiv does.
 int twipsToPixels(int twips, int dpi);

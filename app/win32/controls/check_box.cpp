@@ -4,9 +4,9 @@
 #include <string>
 
 #include "app/win32/drawing/colour.h"
-#include "app/win32/drawing/dpi.h"
 #include "app/win32/drawing/gdi_scope.h"
 #include "app/win32/drawing/tick_box.h"
+#include "app/win32/reader_models/accessible_button.h"
 #include "platform/win32/wide_text.h"
 
 namespace speedrail::win32 {
@@ -42,8 +42,19 @@ void drawFocusFrame(HDC dc, const RECT& frame, COLORREF colour) {
 
 }  // namespace
 
-void drawCheckBox(const DRAWITEMSTRUCT& item, const layout::Control& control, bool ticked,
-                  HFONT font, int dpi) {
+void CheckBox::refresh(Repaint when) {
+    Button::refresh(when);
+    if (when == Repaint::Later) {
+        ::NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd(), OBJID_CLIENT, CHILDID_SELF);
+    }
+}
+
+std::unique_ptr<AccessibleModel> CheckBox::accessibleModel() {
+    return std::make_unique<AccessibleButton>(hwnd(), layout(), ticked_);
+}
+
+void CheckBox::draw(const DRAWITEMSTRUCT& item) const {
+    const layout::Control& control = layout();
     const HDC dc = item.hDC;
     const RECT& face = item.rcItem;
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
@@ -55,11 +66,11 @@ void drawCheckBox(const DRAWITEMSTRUCT& item, const layout::Control& control, bo
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &face, nullptr, 0, nullptr);
 
     const TickColours& tick = disabled ? kDisabledTick : pressed ? kPressedTick : kEnabledTick;
-    drawTickBox(dc, tickBoxIn(face, kCheckBoxTick, dpi), ticked, tick);
+    drawTickBox(dc, tickBoxIn(face, kCheckBoxTick, dpi()), ticked_(), tick);
 
     const std::wstring caption = toWide(control.caption);
-    RECT text = captionAreaIn(face, kCheckBoxTick, dpi);
-    const SelectedObject selected(dc, font);
+    RECT text = captionAreaIn(face, kCheckBoxTick, dpi());
+    const SelectedObject selected(dc, font());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, toColorRef(disabled ? midway(fore, back) : fore));
     const UINT format = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;

@@ -20,8 +20,9 @@ constexpr layout::Rgb kDisabledText{0x808080};
 
 }  // namespace
 
-void drawGraphicalButton(const DRAWITEMSTRUCT& item, const layout::Control& control,
-                         const Picture* picture, HFONT font, int dpi) {
+void GraphicalButton::draw(const DRAWITEMSTRUCT& item) const {
+    const layout::Control& control = layout();
+    const Picture* picture = picture_ ? &*picture_ : nullptr;
     const HDC dc = item.hDC;
     RECT face = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
@@ -40,13 +41,13 @@ void drawGraphicalButton(const DRAWITEMSTRUCT& item, const layout::Control& cont
     // The content moves one pixel right and down while the button is down.
     const int shift = pressed ? 1 : 0;
     const std::wstring caption = toWide(control.caption);
-    const SelectedObject selectedFont(dc, font);
+    const SelectedObject selectedFont(dc, font());
     RECT measured{0, 0, face.right - face.left, 0};
     ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &measured,
                 DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     const int textHeight = static_cast<int>(measured.bottom - measured.top);
-    const int pictureSize = picture ? scaleFrom96(kPictureSize, dpi) : 0;
-    const int gap = picture ? scaleFrom96(kPictureToCaption, dpi) : 0;
+    const int pictureSize = picture ? scaleFrom96(kPictureSize, dpi()) : 0;
+    const int gap = picture ? scaleFrom96(kPictureToCaption, dpi()) : 0;
     const int spare = static_cast<int>(face.bottom - face.top) - pictureSize - gap - textHeight;
     const int contentTop = static_cast<int>(face.top) + std::max(0, spare / 2) + shift;
 
@@ -63,7 +64,7 @@ void drawGraphicalButton(const DRAWITEMSTRUCT& item, const layout::Control& cont
 
     if (focused) {
         RECT focus = face;
-        const int inset = scaleFrom96(kFocusInset, dpi) - 1;
+        const int inset = scaleFrom96(kFocusInset, dpi()) - 1;
         ::InflateRect(&focus, -inset, -inset);
         ::SetTextColor(dc, RGB(0, 0, 0));
         ::SetBkColor(dc, RGB(255, 255, 255));
