@@ -74,33 +74,34 @@ ChildControl* ChildControls::find(HWND window) const {
     return nullptr;
 }
 
-ChildControl* ChildControls::findByWindowId(UINT windowId) const {
+ChildControl* ChildControls::findById(UINT windowId) const {
     const std::optional<ControlId> id = controlOfWindowId(static_cast<int>(windowId));
     return id ? find(*id) : nullptr;
 }
 
 // WM_MEASUREITEM comes while the list's window is made, before its handle
-// is known: the ids name the sender.
-ChildControl* ChildControls::sender(UINT message, WPARAM wParam, LPARAM lParam) const {
+// is known: the window ids name the senders.
+std::optional<LRESULT> ChildControls::reflect(UINT message, WPARAM wParam, LPARAM lParam) const {
+    ChildControl* sender = nullptr;
     switch (message) {
         case WM_COMMAND:
-            return findByWindowId(LOWORD(wParam));
+            sender = findById(LOWORD(wParam));
+            break;
         case WM_DRAWITEM:
-            return findByWindowId(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlID);
+            sender = findById(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlID);
+            break;
         case WM_MEASUREITEM:
-            return findByWindowId(reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam)->CtlID);
+            sender = findById(reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam)->CtlID);
+            break;
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORLISTBOX:
-            return find(reinterpret_cast<HWND>(lParam));
+            sender = find(reinterpret_cast<HWND>(lParam));
+            break;
         default:
-            return nullptr;
+            break;
     }
-}
-
-std::optional<LRESULT> ChildControls::reflect(UINT message, WPARAM wParam, LPARAM lParam) const {
-    ChildControl* const control = sender(message, wParam, lParam);
-    return control ? control->reflect(message, wParam, lParam) : std::nullopt;
+    return sender ? sender->reflect(message, wParam, lParam) : std::nullopt;
 }
 
 }  // namespace speedrail::win32

@@ -1,6 +1,5 @@
-// The main window's controls that have windows of their own (the boxes,
-// the buttons and the list), one object each, made from the layout table.
-// The main window hands them the messages their windows send it.
+// The main window's controls with windows of their own (the boxes, the
+// buttons and the list), one object each, made from the layout table.
 #pragma once
 
 #include <windows.h>
@@ -21,30 +20,26 @@ namespace speedrail::win32 {
 class ChildControls {
 public:
     // Makes the controls and their windows, children of `parent`, in tab
-    // order: the windows' order among the children is the order the TAB key
-    // visits them in. The controls show `form`'s state and hand it their
-    // clicks.
+    // order, the order TAB visits the children in. They show `form`'s
+    // state and hand it their clicks.
     void create(HWND parent, Form1& form, PictureDecoder& pictures, FontFaces& faces, int dpi);
-    // Each control's font made anew, and its window in its place, at `dpi`.
     void setDpi(FontFaces& faces, int dpi);
     // The controls and their windows go.
     void clear();
 
-    // The control by its place in the layout, or by its window; null for
-    // the windowless controls and for any other window.
+    // Null for the windowless controls and for any other window.
     ChildControl* find(layout::ControlId id) const;
     ChildControl* find(HWND window) const;
     ServiceListBox* list() const { return list_; }
 
-    // A message a child window sent its parent, answered by the control
-    // that owns the window; nothing for any other message.
+    // A child window's message about itself (a command, drawing, colours),
+    // answered by its control; nothing for any other message.
     std::optional<LRESULT> reflect(UINT message, WPARAM wParam, LPARAM lParam) const;
 
 private:
     std::unique_ptr<ChildControl> make(const layout::Control& control, Form1& form,
                                        PictureDecoder& pictures);
-    ChildControl* sender(UINT message, WPARAM wParam, LPARAM lParam) const;
-    ChildControl* findByWindowId(UINT windowId) const;
+    ChildControl* findById(UINT windowId) const;
 
     std::vector<std::unique_ptr<ChildControl>> controls_;  // in tab order
     ServiceListBox* list_ = nullptr;

@@ -98,11 +98,6 @@ RECT MainWindow::controlRect(ControlId id) const {
     return RECT{r.left, r.top, r.right, r.bottom};
 }
 
-std::optional<ControlId> MainWindow::controlOfWindow(HWND window) const {
-    const ChildControl* control = children_.find(window);
-    return control ? std::optional<ControlId>(control->layout().id) : std::nullopt;
-}
-
 std::optional<ControlId> MainWindow::controlAt(POINT client) const {
     return layout::hitTestPixels(client.x, client.y, dpi_);
 }

@@ -93,9 +93,8 @@ private:
     void onDestroy();
     LRESULT onNcDestroy(WPARAM wParam, LPARAM lParam);
 
-    // Painting and looking controls up (main_window.cpp).
+    // Painting (main_window.cpp).
     void onPaint();
-    std::optional<layout::ControlId> controlOfWindow(HWND window) const;
 
     MainWindowOptions options_;
     Form1 form_;

@@ -138,8 +138,8 @@ HCURSOR MainWindow::cursorFor(layout::PointerStyle style) const {
 }
 
 layout::PointerStyle MainWindow::pointerAt(HWND target, POINT client) const {
-    const std::optional<ControlId> id =
-        target == hwnd_ ? controlAt(client) : controlOfWindow(target);
+    if (const ChildControl* child = children_.find(target)) return child->layout().pointer;
+    const std::optional<ControlId> id = target == hwnd_ ? controlAt(client) : std::nullopt;
     return id ? layout::control(*id).pointer : layout::PointerStyle::Default;
 }
 

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/win32/controls/child_control.h"
+#include "app/win32/reader_models/accessible_button.h"
 
 namespace speedrail::win32 {
 
@@ -17,15 +18,17 @@ class Button : public ChildControl {
 public:
     // `style` is BS_OWNERDRAW for a button that draws itself.
     Button(const layout::Control& control, std::function<void()> click, DWORD style = BS_PUSHBUTTON)
-        : ChildControl(control), click_(std::move(click)), style_(style) {}
+        : ChildControl(control, {L"BUTTON", style, 0}), click_(std::move(click)) {}
 
 private:
-    WindowClass windowClass() const override { return {L"BUTTON", style_, 0}; }
-    std::unique_ptr<AccessibleModel> accessibleModel() override;
-    void command(int notification) override;
+    std::unique_ptr<AccessibleModel> accessibleModel() override {
+        return std::make_unique<AccessibleButton>(hwnd(), layout(), nullptr);
+    }
+    void command(int notification) override {
+        if (notification == BN_CLICKED || notification == BN_DOUBLECLICKED) click_();
+    }
 
     std::function<void()> click_;
-    DWORD style_;
 };
 
 }  // namespace speedrail::win32

@@ -6,7 +6,6 @@
 #include "app/win32/drawing/colour.h"
 #include "app/win32/drawing/gdi_scope.h"
 #include "app/win32/drawing/tick_box.h"
-#include "app/win32/reader_models/accessible_button.h"
 #include "platform/win32/wide_text.h"
 
 namespace speedrail::win32 {

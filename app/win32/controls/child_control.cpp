@@ -9,7 +9,8 @@
 
 namespace speedrail::win32 {
 
-ChildControl::ChildControl(const layout::Control& control) : control_(control) {
+ChildControl::ChildControl(const layout::Control& control, WindowClass windowClass)
+    : control_(control), class_(windowClass) {
     if (control.back) back_.reset(::CreateSolidBrush(toColorRef(*control.back)));
 }
 
@@ -17,14 +18,13 @@ void ChildControl::create(HWND parent, int windowId, FontFaces& faces, int dpi) 
     dpi_ = dpi;
     font_ = createControlFont(control_, faces, dpi);
     fontChanged();
-    const WindowClass windowClass = this->windowClass();
-    DWORD style = WS_CHILD | WS_TABSTOP | windowClass.style;
+    DWORD style = WS_CHILD | WS_TABSTOP | class_.style;
     if (control_.visible) style |= WS_VISIBLE;
     if (!control_.enabled) style |= WS_DISABLED;
     const layout::PixelRect rect = layout::toPixels(control_.rect, dpi);
     const std::wstring caption = toWide(control_.caption);
-    window_.reset(::CreateWindowExW(windowClass.extendedStyle, windowClass.name, caption.c_str(),
-                                    style, rect.left, rect.top, rect.width(), rect.height(), parent,
+    window_.reset(::CreateWindowExW(class_.extendedStyle, class_.name, caption.c_str(), style,
+                                    rect.left, rect.top, rect.width(), rect.height(), parent,
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(windowId)),
                                     ::GetModuleHandleW(nullptr), nullptr));
     if (!window_) throw std::runtime_error(std::string("cannot create ") + control_.name);
@@ -64,18 +64,13 @@ std::optional<LRESULT> ChildControl::reflect(UINT message, WPARAM wParam, LPARAM
         case WM_MEASUREITEM:
             measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
             return TRUE;
-        default:  // WM_CTLCOLOR*
-            return colour(reinterpret_cast<HDC>(wParam));
+        default:  // WM_CTLCOLOR*: without a back colour, the system's colours
+            if (!back_) return std::nullopt;
+            ::SetBkColor(reinterpret_cast<HDC>(wParam), toColorRef(*control_.back));
+            if (control_.fore)
+                ::SetTextColor(reinterpret_cast<HDC>(wParam), toColorRef(*control_.fore));
+            return reinterpret_cast<LRESULT>(back_.get());
     }
-}
-
-// The back and text colours, and the brush the window is erased with; the
-// system's colours for a control without a back colour.
-std::optional<LRESULT> ChildControl::colour(HDC dc) const {
-    if (!back_) return std::nullopt;
-    ::SetBkColor(dc, toColorRef(*control_.back));
-    if (control_.fore) ::SetTextColor(dc, toColorRef(*control_.fore));
-    return reinterpret_cast<LRESULT>(back_.get());
 }
 
 }  // namespace speedrail::win32

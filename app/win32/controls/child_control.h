@@ -53,20 +53,18 @@ public:
     std::optional<LRESULT> reflect(UINT message, WPARAM wParam, LPARAM lParam);
 
 protected:
-    explicit ChildControl(const layout::Control& control);
-
-    int dpi() const { return dpi_; }
-    HFONT font() const { return font_.get(); }
-
     // The window's class and its styles beside a child's and a tab stop's.
     struct WindowClass {
         const wchar_t* name;
         DWORD style;
         DWORD extendedStyle;
     };
+    ChildControl(const layout::Control& control, WindowClass windowClass);
+
+    int dpi() const { return dpi_; }
+    HFONT font() const { return font_.get(); }
 
 private:
-    virtual WindowClass windowClass() const = 0;
     // The window was made.
     virtual void windowCreated() {}
     // The font was made anew; at creation, before the window is.
@@ -78,9 +76,9 @@ private:
     virtual void command(int /*notification*/) {}
     virtual void draw(const DRAWITEMSTRUCT& /*item*/) const {}
     virtual void measure(MEASUREITEMSTRUCT& /*item*/) const {}
-    std::optional<LRESULT> colour(HDC dc) const;
 
     const layout::Control& control_;
+    const WindowClass class_;
     int dpi_ = 96;
     UniqueFont font_;
     UniqueBrush back_;

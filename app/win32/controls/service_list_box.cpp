@@ -25,12 +25,6 @@ ServiceListBox::~ServiceListBox() {
     if (hwnd()) common_controls::removeWindowSubclass(hwnd(), subclassProc, kSubclassId);
 }
 
-ServiceListBox::WindowClass ServiceListBox::windowClass() const {
-    return {L"LISTBOX",
-            WS_VSCROLL | LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-            WS_EX_CLIENTEDGE};
-}
-
 void ServiceListBox::windowCreated() {
     common_controls::setWindowSubclass(hwnd(), subclassProc, kSubclassId,
                                        reinterpret_cast<DWORD_PTR>(this));
@@ -55,19 +49,16 @@ void ServiceListBox::refresh(Repaint when) {
     }
 }
 
+// Screen readers hear of each tick that changes; the entries are the list
+// object's children, counted from 1.
 void ServiceListBox::entryChanged(std::int16_t index) {
-    invalidateRow(index);
-    notifyTickChanged(index);
+    const RECT row = rowRect(index);
+    ::InvalidateRect(hwnd(), &row, FALSE);
+    ::NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd(), OBJID_CLIENT, index + 1);
 }
 
 void ServiceListBox::toggle(std::int16_t index) {
     if (index >= 0 && index < model_.count()) toggle_(index);
-}
-
-// Screen readers hear of each tick that changes; the entries are the list
-// object's children, counted from 1.
-void ServiceListBox::notifyTickChanged(std::int16_t index) const {
-    ::NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd(), OBJID_CLIENT, index + 1);
 }
 
 // The rows are as high as the font's text, and no lower than a tick box.
@@ -155,25 +146,12 @@ void ServiceListBox::draw(const DRAWITEMSTRUCT& item) const {
     if (item.itemState & ODS_FOCUS) ::DrawFocusRect(dc, &row);
 }
 
-void ServiceListBox::invalidateRow(int index) {
-    RECT row{};
-    if (::SendMessageW(hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(index),
-                       reinterpret_cast<LPARAM>(&row)) != LB_ERR) {
-        ::InvalidateRect(hwnd(), &row, FALSE);
-    }
-}
-
 // One invalidation per paint, however many entries change in between: a
 // keep rule rewrites every tick and must not cost a redraw request each.
 void ServiceListBox::invalidateAll() {
     if (invalidated_ || !hwnd()) return;
     invalidated_ = true;
     ::InvalidateRect(hwnd(), nullptr, FALSE);
-}
-
-// As in a check-box list, a click anywhere on a row toggles its entry.
-void ServiceListBox::onButtonDown(POINT point) {
-    if (const std::optional<std::int16_t> entry = entryAt(point)) toggle(*entry);
 }
 
 LRESULT ServiceListBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -183,10 +161,13 @@ LRESULT ServiceListBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM 
             break;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-            // A click on an entry toggles it (a double click is a second
-            // click); the list box then moves its caret there.
-            onButtonDown(
-                POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+            // As in a check-box list, a click anywhere on an entry's row
+            // toggles it (a double click is a second click); the list box
+            // then moves its caret there.
+            if (const std::optional<std::int16_t> entry = entryAt(POINT{
+                    static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))})) {
+                toggle(*entry);
+            }
             break;
         case WM_KEYDOWN:
             if (wParam == VK_SPACE) {

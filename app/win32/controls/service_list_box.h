@@ -24,7 +24,12 @@ public:
     // changes the tick and then calls entryChanged.
     ServiceListBox(const layout::Control& control, const ServiceList& model,
                    std::function<void(std::int16_t)> toggle)
-        : ChildControl(control), model_(model), toggle_(std::move(toggle)) {}
+        : ChildControl(control, {L"LISTBOX",
+                                 WS_VSCROLL | LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOTIFY |
+                                     LBS_NOINTEGRALHEIGHT,
+                                 WS_EX_CLIENTEDGE}),
+          model_(model),
+          toggle_(std::move(toggle)) {}
     ~ServiceListBox() override;
 
     // The list's entries or ticks changed: the rows follow its count.
@@ -43,7 +48,6 @@ private:
     void toggle(std::int16_t index) override;
 
     // ChildControl.
-    WindowClass windowClass() const override;
     void windowCreated() override;
     void fontChanged() override;
     std::unique_ptr<AccessibleModel> accessibleModel() override;
@@ -53,9 +57,6 @@ private:
     static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR self);
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    void onButtonDown(POINT point);
-    void invalidateRow(int index);
-    void notifyTickChanged(std::int16_t index) const;
     void announceCaret(bool focusArrived);
     void invalidateAll();
 
