@@ -13,6 +13,8 @@ namespace speedrail::win32 {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
+constexpr DWORD kStyle =
+    WS_VSCROLL | LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
 
 // The colours of a row beside the layout's: the caret's row, and the inside
 // of each tick box.
@@ -20,6 +22,12 @@ constexpr layout::Rgb kCaretRowBack{0x585858};
 constexpr layout::Rgb kEmptyTickBack{0x2C2C2C};
 
 }  // namespace
+
+ServiceListBox::ServiceListBox(const layout::Control& control, const ServiceList& model,
+                               std::function<void(std::int16_t)> toggle)
+    : ChildControl(control, {L"LISTBOX", kStyle, WS_EX_CLIENTEDGE}),
+      model_(model),
+      toggle_(std::move(toggle)) {}
 
 ServiceListBox::~ServiceListBox() {
     if (hwnd()) common_controls::removeWindowSubclass(hwnd(), subclassProc, kSubclassId);

@@ -23,13 +23,7 @@ public:
     // Shows `model`; a toggle by the user goes to `toggle`, whose owner
     // changes the tick and then calls entryChanged.
     ServiceListBox(const layout::Control& control, const ServiceList& model,
-                   std::function<void(std::int16_t)> toggle)
-        : ChildControl(control, {L"LISTBOX",
-                                 WS_VSCROLL | LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOTIFY |
-                                     LBS_NOINTEGRALHEIGHT,
-                                 WS_EX_CLIENTEDGE}),
-          model_(model),
-          toggle_(std::move(toggle)) {}
+                   std::function<void(std::int16_t)> toggle);
     ~ServiceListBox() override;
 
     // The list's entries or ticks changed: the rows follow its count.
