@@ -5,6 +5,7 @@
 #include <iterator>
 #include <utility>
 
+#include "form/box_controls.h"
 #include "services/service_handlers.h"
 #include "shortcuts/shortcuts.h"
 #include "shortcuts/web_pages.h"
@@ -19,24 +20,15 @@ struct Event {
     void (*handler)(Form&);
 };
 
-// A box's click changes its value; the box-change rule then runs the box's
-// own handler.
-template <Box box>
-void toggle(Form& form) {
-    ToggleBox(form, box);
-}
-
-// Labels, Image4, the shapes and the hidden buttons have no click of their
-// own.
+// Beside the five boxes, whose click is their own (below): labels, Image4,
+// the shapes and the hidden buttons have no click of their own.
 constexpr Event kEvents[] = {
-    {ControlId::Command1, Command1_Click},    {ControlId::Command4, Command4_Click},
-    {ControlId::Command5, Command5_Click},    {ControlId::Check1, toggle<Box::Check1>},
-    {ControlId::Check2, toggle<Box::Check2>}, {ControlId::Check3, toggle<Box::Check3>},
-    {ControlId::Check4, toggle<Box::Check4>}, {ControlId::Check5, toggle<Box::Check5>},
-    {ControlId::Image1, Image1_Click},        {ControlId::Image2, Image2_Click},
-    {ControlId::Image3, Image3_Click},        {ControlId::Image5, Image5_Click},
-    {ControlId::Image6, Image6_Click},        {ControlId::Image7, Image7_Click},
-    {ControlId::Image8, Image8_Click},        {ControlId::Label2, Label2_Click},
+    {ControlId::Command1, Command1_Click}, {ControlId::Command4, Command4_Click},
+    {ControlId::Command5, Command5_Click}, {ControlId::Image1, Image1_Click},
+    {ControlId::Image2, Image2_Click},     {ControlId::Image3, Image3_Click},
+    {ControlId::Image5, Image5_Click},     {ControlId::Image6, Image6_Click},
+    {ControlId::Image7, Image7_Click},     {ControlId::Image8, Image8_Click},
+    {ControlId::Label2, Label2_Click},
 };
 
 const Event* eventOf(ControlId control) {
@@ -70,11 +62,17 @@ void Form1::deliverWaitingAnswer() {
     handle([&] { PageAnswered(form_, answer); });
 }
 
+// A box's click changes its value; the box-change rule then runs the box's
+// own handler.
 void Form1::Click(ControlId control) {
-    if (const Event* event = eventOf(control)) handle([&] { event->handler(form_); });
+    if (const std::optional<Box> box = boxOf(control)) {
+        handle([&] { ToggleBox(form_, *box); });
+    } else if (const Event* event = eventOf(control)) {
+        handle([&] { event->handler(form_); });
+    }
 }
 
-bool Form1::HasClick(ControlId control) { return eventOf(control) != nullptr; }
+bool Form1::HasClick(ControlId control) { return boxOf(control) || eventOf(control); }
 
 void Form1::ToggleEntry(std::int16_t index) {
     handle([&] { speedrail::ToggleEntry(form_, index); });

@@ -7,9 +7,10 @@
 #
 #   base <- platform <- form <- services, shortcuts <- app
 #   platform <- platform/win32 <- app/win32/accessibility
-#   form, platform/win32, res <- app/win32/drawing <- app/win32/controls
-#   app, app/win32/accessibility, app/win32/controls <- app/win32/readers
-#   app/win32/readers <- app/win32 (the main window)
+#   form, platform/win32, res <- app/win32/drawing
+#   app, app/win32/accessibility <- app/win32/reader_models
+#   app/win32/drawing, app/win32/reader_models <- app/win32/controls
+#   app/win32/controls <- app/win32 (the main window)
 set(SPEEDRAIL_LAYERS
   "base:"
   "platform:base"
@@ -20,9 +21,9 @@ set(SPEEDRAIL_LAYERS
   "platform/win32:platform"
   "app/win32/accessibility:platform/win32"
   "app/win32/drawing:form,platform/win32,res"
-  "app/win32/controls:app/win32/drawing"
-  "app/win32/readers:app,app/win32/accessibility,app/win32/controls"
-  "app/win32:app/win32/readers")
+  "app/win32/reader_models:app,app/win32/accessibility"
+  "app/win32/controls:app/win32/drawing,app/win32/reader_models"
+  "app/win32:app/win32/controls")
 # The portable core: standard C++ only, no system header.
 set(SPEEDRAIL_CORE_LAYERS base platform form services shortcuts app)
 

@@ -12,7 +12,7 @@ endif()
 set(SPEEDRAIL_WIN32_LIBS advapi32 gdi32 user32 ole32 oleaut32 uuid shell32)
 
 # The Win32 platform, the screen readers' plumbing, the drawing primitives,
-# the controls, the readers' models and the main window, each a library of
+# the readers' models, the controls and the main window, each a library of
 # its own.
 foreach(folder ${SPEEDRAIL_WIN32_LAYERS})
   if(folder STREQUAL "platform/win32")

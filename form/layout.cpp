@@ -22,6 +22,9 @@ constexpr ShapeLook kNoShape{Rgb{0x000000}, 0, Rgb{0x000000}, FillStyle::Transpa
 
 constexpr Rgb kButtonFace{0xE0E0E0};
 
+// The pictures that open a web page.
+constexpr bool kLink = true;
+
 // The texts of the logo under the pictures: "web" and the benchmark site's
 // name in three coloured pieces.
 constexpr const char* kLogoWeb = "web";
@@ -60,7 +63,7 @@ constexpr std::array<Control, kControlCount> kControls{{
      " Marcar casilla para detener únicamente los servicios seleccionados ... ", true, false,
      nullptr, kNoShape},
     {ControlId::Command1, "Command1", K::CommandButton, "1º Análisis ...", {135, 1170, 1725, 675},
-     kButtonFace, Rgb{0x000000}, kCalibri, P::Custom, 0,
+     kButtonFace, Rgb{0x000000}, kCalibri, P::Hand, 0,
      " Analiza el sistema en busca de servicios antes de detenerlos y los muestra por orden "
      "alfabético ...  ",
      true, true, "IDR_SCAN_GIF", kNoShape},
@@ -71,19 +74,19 @@ constexpr std::array<Control, kControlCount> kControls{{
      std::nullopt, std::nullopt, kCalibri, P::Default, 2, nullptr, false, false, nullptr,
      kNoShape},
     {ControlId::Command4, "Command4", K::CommandButton, "2º Detener ...", {1995, 1170, 1725, 675},
-     kButtonFace, Rgb{0x000000}, kCalibri, P::Custom, 3,
+     kButtonFace, Rgb{0x000000}, kCalibri, P::Hand, 3,
      " Envía orden de detención a todos los servicios seleccionados (algunos podrían no "
      "detenerse) ... ",
      true, true, "IDR_STOP_BMP", kNoShape},
     {ControlId::Command5, "Command5", K::CommandButton, "3º Reanudar ...",
-     {3840, 1170, 1725, 675}, kButtonFace, Rgb{0x000000}, kCalibri, P::Custom, 4,
+     {3840, 1170, 1725, 675}, kButtonFace, Rgb{0x000000}, kCalibri, P::Hand, 4,
      " Reanuda los servicios que ha detenido ... ", true, true, "IDR_PLAY_BMP", kNoShape},
     {ControlId::List1, "List1", K::ListBox, "", {120, 4020, 5430, 1470}, Rgb{0x404040},
      Rgb{0x00FF00}, kConsolas, P::Help, 5,
      " Desactive casilla de los servicios que desee dejar funcionando ...", true, true, nullptr,
      kNoShape},
     {ControlId::Label1, "Label1", K::Label, kLogoFirst, {3885, 5625, 570, 330}, std::nullopt,
-     Rgb{0xFFFF00}, kRounded, P::Custom, 7, nullptr, true, true, nullptr, kNoShape},
+     Rgb{0xFFFF00}, kRounded, P::Hand, 7, nullptr, true, true, nullptr, kNoShape},
     {ControlId::Label2, "Label2", K::Label, kVersionLabel, {2145, 5610, 555, 180}, std::nullopt,
      Rgb{0xC0FFC0}, kTahoma, P::Help, 13,
      " Compruebe la última versión de SpeeDRaiL en la web del programa ... ", true, true, nullptr,
@@ -92,35 +95,35 @@ constexpr std::array<Control, kControlCount> kControls{{
      Rgb{0xC0D000}, Rgb{0x000000}, kConsolas, P::Default, 6, nullptr, true, true, nullptr,
      kNoShape},
     {ControlId::Label5, "Label5", K::Label, kLogoSecond, {4440, 5625, 570, 330}, std::nullopt,
-     Rgb{0xFF8080}, kRoundedItalic, P::Custom, 10, nullptr, true, true, nullptr, kNoShape},
+     Rgb{0xFF8080}, kRoundedItalic, P::Hand, 10, nullptr, true, true, nullptr, kNoShape},
     {ControlId::Label6, "Label6", K::Label, kLogoThird, {4995, 5625, 570, 330}, std::nullopt,
-     Rgb{0x8080FF}, kRounded, P::Custom, 11, nullptr, true, true, nullptr, kNoShape},
+     Rgb{0x8080FF}, kRounded, P::Hand, 11, nullptr, true, true, nullptr, kNoShape},
     {ControlId::Label7, "Label7", K::Label, kLogoWeb, {3450, 5625, 465, 330}, std::nullopt,
-     Rgb{0xFFFFFF}, kRounded, P::Custom, 12, nullptr, true, true, nullptr, kNoShape},
+     Rgb{0xFFFFFF}, kRounded, P::Hand, 12, nullptr, true, true, nullptr, kNoShape},
     {ControlId::Image1, "Image1", K::Image, "", {-30, -45, 5805, 1245}, std::nullopt,
-     std::nullopt, kNoFont, P::Custom, -1,
+     std::nullopt, kNoFont, P::Hand, -1,
      " Visita el site oficial de SpeeDRaiL y actualiza a la última versión ... ", true, true,
-     "IDR_BANNER_JPG", kNoShape},
+     "IDR_BANNER_JPG", kNoShape, kLink},
     {ControlId::Image2, "Image2", K::Image, "", {120, 5565, 240, 240}, std::nullopt,
-     std::nullopt, kNoFont, P::Custom, -1, " Detiene la música de fondo ... ", true, true,
+     std::nullopt, kNoFont, P::Hand, -1, " Detiene la música de fondo ... ", true, true,
      "IDR_PAUSE_BMP", kNoShape},
     {ControlId::Image3, "Image3", K::Image, "", {525, 5565, 240, 240}, std::nullopt,
-     std::nullopt, kNoFont, P::Custom, -1, " Reanuda la música de fondo ... ", true, true,
+     std::nullopt, kNoFont, P::Hand, -1, " Reanuda la música de fondo ... ", true, true,
      "IDR_PLAY_BMP", kNoShape},
     {ControlId::Image4, "Image4", K::Image, "", {3120, 5595, 240, 240}, std::nullopt,
      std::nullopt, kNoFont, P::Default, -1, nullptr, true, true, "IDR_WEB_GIF", kNoShape},
     {ControlId::Image5, "Image5", K::Image, "", {1770, 5580, 240, 240}, std::nullopt,
-     std::nullopt, kNoFont, P::Custom, -1, " Ayuda rápida acerca de SpeeDRaiL ... ", true, true,
+     std::nullopt, kNoFont, P::Hand, -1, " Ayuda rápida acerca de SpeeDRaiL ... ", true, true,
      "IDR_HELP_GIF", kNoShape},
     {ControlId::Image6, "Image6", K::Image, "", {2820, 5580, 2895, 390}, std::nullopt,
-     std::nullopt, kNoFont, P::Custom, -1,
+     std::nullopt, kNoFont, P::Hand, -1,
      " Website de corte retro dedicado a los benchmarks informáticos... ", true, true, nullptr,
-     kNoShape},
+     kNoShape, kLink},
     {ControlId::Image7, "Image7", K::Image, "", {975, 5565, 240, 240}, std::nullopt,
-     std::nullopt, kNoFont, P::Custom, -1, " Abre consola de servicios del sistema ...", true,
+     std::nullopt, kNoFont, P::Hand, -1, " Abre consola de servicios del sistema ...", true,
      true, "IDR_SETTINGS_WINDOW_GIF", kNoShape},
     {ControlId::Image8, "Image8", K::Image, "", {1380, 5565, 240, 240}, std::nullopt,
-     std::nullopt, kNoFont, P::Custom, -1,
+     std::nullopt, kNoFont, P::Hand, -1,
      " Revisar y reparar la integridad del sistema Windows (7-10) ", true, true, "IDR_GEAR_GIF",
      kNoShape},
     // The frame around the status line: 30 twips larger on every side.
@@ -165,17 +168,6 @@ const std::vector<ControlId>& windowlessStacking() {
         ControlId::Image2, ControlId::Label1, ControlId::Label4, ControlId::Shape1,
     };
     return order;
-}
-
-bool hasOwnWindow(ControlId id) {
-    switch (control(id).kind) {
-        case ControlKind::CheckBox:
-        case ControlKind::CommandButton:
-        case ControlKind::ListBox:
-            return true;
-        default:
-            return false;
-    }
 }
 
 int twipsToPixels(int twips, int dpi) {

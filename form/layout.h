@@ -46,11 +46,11 @@ constexpr int kControlCount = 28;
 
 enum class ControlKind { CheckBox, CommandButton, ListBox, Label, Image, Shape, MediaPlayer };
 
-// Mouse pointer styles a control can carry.
-enum class PointerStyle : int {
-    Default = 0,  // the system's arrow
-    Help = 14,    // the system's arrow with a question mark
-    Custom = 99,  // the shared pointing-hand image
+// The mouse pointer a control shows.
+enum class PointerStyle {
+    Default,  // the system's arrow
+    Help,     // the system's arrow with a question mark
+    Hand,     // the program's pointing hand, one image for every control
 };
 
 // A colour as 0xRRGGBB.
@@ -103,6 +103,7 @@ struct Control {
     bool enabled;
     const char* picture;  // resource id name, nullptr for none
     ShapeLook shape;      // shapes only
+    bool link = false;    // a picture that opens a web page: screen readers read a link
 };
 
 // The window itself.
@@ -122,9 +123,6 @@ const Control& control(ControlId id);
 // The labels, pictures and shapes that have no window of their own, front
 // to back. The check boxes, buttons and list lie in front of all of them.
 const std::vector<ControlId>& windowlessStacking();
-
-// Whether the control is a window of its own (check boxes, buttons, list).
-bool hasOwnWindow(ControlId id);
 
 // Twips to pixels at `dpi` (15 twips per pixel at 96 dpi), rounded to the
 // nearest pixel with halves away from zero, as MulDiv does.

@@ -1,9 +1,10 @@
 // The main window as a view of the form's state: what the handlers tell it
-// (WindowOps), what its accessible object reads of it, and where its
-// controls are. Creation and layout, painting and the window procedure
-// have files of their own (main_window_*.cpp).
+// (WindowOps), its painting, what its accessible object reads of it, and
+// where its controls are. Creation and layout and the window procedure have
+// files of their own (main_window_*.cpp).
 #include "app/win32/main_window.h"
 
+#include "app/win32/drawing/gdi_scope.h"
 #include "app/win32/main_window_messages.h"
 #include "form/box_controls.h"
 
@@ -15,7 +16,7 @@ void MainWindow::show(int showCommand) {
     ::ShowWindow(hwnd_, showCommand);
     // Focus rectangles show from the start, not only after a key press.
     ::SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-    ::SetFocus(children_[indexOf(ControlId::Command1)]);
+    ::SetFocus(controlWindow(ControlId::Command1));
     ::UpdateWindow(hwnd_);
 }
 
@@ -49,32 +50,23 @@ void MainWindow::processPendingEvents() {
     }
 }
 
-HWND MainWindow::boxWindow(Box box) const { return children_[indexOf(controlOf(box))]; }
-
-bool MainWindow::ticked(ControlId control) const {
-    const std::optional<Box> box = boxOf(control);
-    return box && form_.state().box(*box) == 1;
-}
-
 void MainWindow::enableBoxes() {
-    for (const Box box : {Box::Check1, Box::Check2, Box::Check3, Box::Check4, Box::Check5}) {
-        ::EnableWindow(boxWindow(box), TRUE);
+    for (int box = 0; box < kBoxCount; ++box) {
+        ::EnableWindow(controlWindow(controlOf(static_cast<Box>(box))), TRUE);
     }
 }
 
 void MainWindow::boxChanged(Box box, Repaint when) {
-    if (when == Repaint::Now) {
-        ::RedrawWindow(boxWindow(box), nullptr, nullptr,
-                       RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        return;
-    }
-    ::InvalidateRect(boxWindow(box), nullptr, FALSE);
-    ::NotifyWinEvent(EVENT_OBJECT_STATECHANGE, boxWindow(box), OBJID_CLIENT, CHILDID_SELF);
+    if (ChildControl* control = children_.find(controlOf(box))) control->refresh(when);
 }
 
-void MainWindow::listChanged(Repaint when) { list_.modelChanged(when == Repaint::Now); }
+void MainWindow::listChanged(Repaint when) {
+    if (ServiceListBox* list = children_.list()) list->refresh(when);
+}
 
-void MainWindow::entryChanged(std::int16_t index) { list_.entryChanged(index); }
+void MainWindow::entryChanged(std::int16_t index) {
+    if (ServiceListBox* list = children_.list()) list->entryChanged(index);
+}
 
 void MainWindow::statusChanged(Repaint when) {
     const RECT rect = controlRect(ControlId::Label4);
@@ -86,25 +78,28 @@ void MainWindow::statusChanged(Repaint when) {
 }
 
 // ---------------------------------------------------------------------------
+// Painting.
+
+void MainWindow::onPaint() {
+    const PaintScope paint(hwnd_);
+    surface_.paint(paint.dc(), paint.area(), dpi_, statusCaption());
+}
+
+// ---------------------------------------------------------------------------
 // Looking controls up.
 
-HWND MainWindow::controlWindow(ControlId id) const { return children_[indexOf(id)]; }
+HWND MainWindow::controlWindow(ControlId id) const {
+    const ChildControl* control = children_.find(id);
+    return control ? control->hwnd() : nullptr;
+}
 
 RECT MainWindow::controlRect(ControlId id) const {
-    const layout::PixelRect r = layout::toPixels(layout::control(id).rect, look_.dpi);
+    const layout::PixelRect r = layout::toPixels(layout::control(id).rect, dpi_);
     return RECT{r.left, r.top, r.right, r.bottom};
 }
 
-std::optional<ControlId> MainWindow::controlOfWindow(HWND window) const {
-    if (!window) return std::nullopt;
-    for (std::size_t i = 0; i < children_.size(); ++i) {
-        if (children_[i] == window) return static_cast<ControlId>(i);
-    }
-    return std::nullopt;
-}
-
 std::optional<ControlId> MainWindow::controlAt(POINT client) const {
-    return layout::hitTestPixels(client.x, client.y, look_.dpi);
+    return layout::hitTestPixels(client.x, client.y, dpi_);
 }
 
 bool MainWindow::postClick(ControlId id) {

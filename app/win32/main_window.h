@@ -5,20 +5,17 @@
 
 #include <windows.h>
 
-#include <array>
-#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "app/form1.h"
 #include "app/win32/accessibility/accessible_window.h"
-#include "app/win32/controls/service_list_box.h"
+#include "app/win32/child_controls.h"
 #include "app/win32/controls/surface_painter.h"
 #include "app/win32/controls/tool_tips.h"
+#include "app/win32/drawing/dpi.h"
 #include "app/win32/drawing/fonts.h"
-#include "app/win32/drawing/pictures.h"
-#include "app/win32/readers/accessible_client_area.h"
+#include "app/win32/reader_models/accessible_client_area.h"
 #include "form/layout.h"
 #include "form/window_ops.h"
 #include "platform/platform_ops.h"
@@ -73,30 +70,15 @@ private:
     const std::string& statusCaption() const override { return form_.state().status; }
     bool postClick(layout::ControlId id) override;
 
-    static std::size_t indexOf(layout::ControlId id) { return static_cast<std::size_t>(id); }
-
     // Creation and layout (main_window_creation.cpp).
     void onCreate();
-    void loadPictures();
-    void buildFonts();
-    void applyFonts();
-    void createChildren();
-    void createAccessibility();
     void createToolTips();
-    void placeChildren();
     void fitClientArea(int x, int y, bool move);
     void onDpiChanged(int dpi, const RECT& suggested);
-
-    // Painting (main_window_painting.cpp).
-    void onPaint();
-    LRESULT onControlColour(UINT message, HDC dc, HWND control);
-    void onDrawItem(const DRAWITEMSTRUCT& item);
-    void onMeasureItem(MEASUREITEMSTRUCT& item) const;
 
     // The window procedure and input (main_window_procedure.cpp).
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void onCommand(int windowId, int notification);
     LRESULT onGetDefaultId() const;
     void onButtonDown(POINT client);
     void onButtonUp(POINT client);
@@ -111,28 +93,22 @@ private:
     void onDestroy();
     LRESULT onNcDestroy(WPARAM wParam, LPARAM lParam);
 
-    // Looking controls up (main_window.cpp).
-    HWND boxWindow(Box box) const;
-    // Whether the check box `control` is ticked in the form's state.
-    bool ticked(layout::ControlId control) const;
-    std::optional<layout::ControlId> controlOfWindow(HWND window) const;
+    // Painting (main_window.cpp).
+    void onPaint();
 
     MainWindowOptions options_;
     Form1 form_;
     HWND hwnd_ = nullptr;
-
-    std::array<HWND, layout::kControlCount> children_{};
-    ServiceListBox list_;
-    ToolTips toolTips_;
-    // What screen readers get from the window and each child window.
-    std::vector<std::unique_ptr<AccessibleWindow>> accessible_;
-    HWND focusBeforeDeactivation_ = nullptr;
+    int dpi_ = kDefaultDpi;
 
     FontFaces faces_;
-    std::array<UniqueFont, layout::kControlCount> fonts_;
-    std::array<std::optional<Picture>, layout::kControlCount> pictures_;
-    std::array<UniqueBrush, layout::kControlCount> backBrushes_;
-    SurfaceLook look_;
+    ChildControls children_;
+    SurfacePainter surface_;
+    ToolTips toolTips_;
+    // What screen readers get from the client area; each child window
+    // answers for itself.
+    std::optional<AccessibleWindow> accessible_;
+    HWND focusBeforeDeactivation_ = nullptr;
 
     UniqueCursor busyCursor_;
     UniqueCursor handCursor_;

@@ -1,11 +1,9 @@
-// The main window's procedure and its input: commands from the child
-// windows, clicks on the windowless controls, mouse pointers, the keyboard
-// interface and the focus, and the window's end.
+// The main window's procedure and its input: the child windows' messages
+// handed to their controls, clicks on the windowless controls, mouse
+// pointers, the keyboard interface and the focus, and the window's end.
 #include <exception>
 #include <utility>
 
-#include "app/win32/control_window_ids.h"
-#include "app/win32/controls/graphical_button.h"
 #include "app/win32/main_window.h"
 #include "app/win32/main_window_messages.h"
 
@@ -49,19 +47,6 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT:
             onPaint();
             return 0;
-        case WM_COMMAND:
-            onCommand(LOWORD(wParam), HIWORD(wParam));
-            return 0;
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORLISTBOX:
-            return onControlColour(message, reinterpret_cast<HDC>(wParam),
-                                   reinterpret_cast<HWND>(lParam));
-        case WM_DRAWITEM:
-            onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return TRUE;
-        case WM_MEASUREITEM:
-            onMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
-            return TRUE;
         case WM_LBUTTONDOWN:
             onButtonDown(point());
             return 0;
@@ -101,6 +86,11 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NCDESTROY:
             return onNcDestroy(wParam, lParam);
         default:
+            // What a child window tells or asks of its parent about itself
+            // (a command, drawing, colours) its control answers.
+            if (const std::optional<LRESULT> answer = children_.reflect(message, wParam, lParam)) {
+                return *answer;
+            }
             break;
     }
     return ::DefWindowProcW(hwnd_, message, wParam, lParam);
@@ -113,19 +103,13 @@ bool MainWindow::translateDialogMessage(MSG& message) {
     return hwnd_ && ::IsDialogMessageW(hwnd_, &message);
 }
 
-void MainWindow::onCommand(int windowId, int notification) {
-    const std::optional<ControlId> id = controlOfWindowId(windowId);
-    // A double click on a button counts as two clicks.
-    if (!id || (notification != BN_CLICKED && notification != BN_DOUBLECLICKED)) return;
-    form_.Click(*id);
-}
-
 // Enter presses the run button that has the focus, as in a dialog: the
 // keyboard interface asks for the default button and clicks it.
 LRESULT MainWindow::onGetDefaultId() const {
-    const std::optional<ControlId> focused = controlOfWindow(::GetFocus());
-    if (!focused || !isGraphicalButton(layout::control(*focused))) return 0;
-    return MAKELRESULT(controlWindowId(*focused), DC_HASDEFID);
+    const HWND focus = ::GetFocus();
+    const ChildControl* focused = children_.find(focus);
+    if (!focused || !focused->pressedByEnter()) return 0;
+    return MAKELRESULT(::GetDlgCtrlID(focus), DC_HASDEFID);
 }
 
 // A windowless control is clicked when the button goes down and comes up
@@ -146,7 +130,7 @@ void MainWindow::onButtonUp(POINT client) {
 
 HCURSOR MainWindow::cursorFor(layout::PointerStyle style) const {
     switch (style) {
-        case layout::PointerStyle::Custom:
+        case layout::PointerStyle::Hand:
             return handCursor_.get();
         case layout::PointerStyle::Help:
             return ::LoadCursorW(nullptr, IDC_HELP);
@@ -157,11 +141,8 @@ HCURSOR MainWindow::cursorFor(layout::PointerStyle style) const {
 }
 
 layout::PointerStyle MainWindow::pointerAt(HWND target, POINT client) const {
-    if (target == hwnd_) {
-        const std::optional<ControlId> id = controlAt(client);
-        return id ? layout::control(*id).pointer : layout::PointerStyle::Default;
-    }
-    const std::optional<ControlId> id = controlOfWindow(target);
+    if (const ChildControl* child = children_.find(target)) return child->layout().pointer;
+    const std::optional<ControlId> id = target == hwnd_ ? controlAt(client) : std::nullopt;
     return id ? layout::control(*id).pointer : layout::PointerStyle::Default;
 }
 
@@ -219,19 +200,20 @@ bool MainWindow::onActivate(bool active, bool minimized) {
 void MainWindow::onSetFocus() {
     HWND target = focusBeforeDeactivation_;
     if (!target || !::IsWindow(target) || !::IsWindowEnabled(target)) {
-        target = children_[indexOf(ControlId::Command1)];
+        target = controlWindow(ControlId::Command1);
     }
     if (target) ::SetFocus(target);
 }
 
+// The controls go before the window, while their windows are still there.
 void MainWindow::onDestroy() {
+    children_.clear();
     if (options_.endProgramOnClose) ::PostQuitMessage(0);
 }
 
 // The last message: the window lets go of this object.
 LRESULT MainWindow::onNcDestroy(WPARAM wParam, LPARAM lParam) {
     ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    children_.fill(nullptr);
     const HWND window = std::exchange(hwnd_, nullptr);
     return ::DefWindowProcW(window, WM_NCDESTROY, wParam, lParam);
 }

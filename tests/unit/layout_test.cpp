@@ -62,6 +62,17 @@ TEST(LayoutStacking, ListsEveryWindowlessControlOnce) {
     }
 }
 
+// The boxes, the graphical buttons, the list and the labels are drawn by
+// the program, in the colours the table gives them: none is left to a guess.
+TEST(LayoutColours, EveryControlTheProgramDrawsHasItsColours) {
+    for (const Control& c : controls()) {
+        const bool ownerDrawn = c.kind == ControlKind::CheckBox || c.kind == ControlKind::ListBox ||
+                                (c.kind == ControlKind::CommandButton && c.picture);
+        EXPECT_TRUE(c.back || !ownerDrawn) << c.name;
+        EXPECT_TRUE(c.fore || !(ownerDrawn || c.kind == ControlKind::Label)) << c.name;
+    }
+}
+
 std::vector<std::string> names(const std::vector<ControlId>& ids) {
     std::vector<std::string> out;
     for (const ControlId id : ids) out.emplace_back(control(id).name);

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "app/win32/drawing/colour.h"
-#include "app/win32/drawing/dpi.h"
 #include "app/win32/drawing/gdi_scope.h"
 #include "app/win32/drawing/tick_box.h"
 #include "platform/win32/wide_text.h"
@@ -42,24 +41,35 @@ void drawFocusFrame(HDC dc, const RECT& frame, COLORREF colour) {
 
 }  // namespace
 
-void drawCheckBox(const DRAWITEMSTRUCT& item, const layout::Control& control, bool ticked,
-                  HFONT font, int dpi) {
+void CheckBox::refresh(Repaint when) {
+    Button::refresh(when);
+    if (when == Repaint::Later) {
+        ::NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd(), OBJID_CLIENT, CHILDID_SELF);
+    }
+}
+
+std::unique_ptr<AccessibleModel> CheckBox::accessibleModel() {
+    return std::make_unique<AccessibleButton>(hwnd(), layout(), ticked_);
+}
+
+void CheckBox::draw(const DRAWITEMSTRUCT& item) const {
+    const layout::Control& control = layout();
     const HDC dc = item.hDC;
     const RECT& face = item.rcItem;
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    const layout::Rgb back = control.back.value_or(layout::Rgb{0xF0F0F0});
-    const layout::Rgb fore = control.fore.value_or(layout::Rgb{0x000000});
+    const layout::Rgb back = control.back.value();
+    const layout::Rgb fore = control.fore.value();
 
     ::SetBkColor(dc, toColorRef(back));
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &face, nullptr, 0, nullptr);
 
     const TickColours& tick = disabled ? kDisabledTick : pressed ? kPressedTick : kEnabledTick;
-    drawTickBox(dc, tickBoxIn(face, kCheckBoxTick, dpi), ticked, tick);
+    drawTickBox(dc, tickBoxIn(face, kCheckBoxTick, dpi()), ticked_(), tick);
 
     const std::wstring caption = toWide(control.caption);
-    RECT text = captionAreaIn(face, kCheckBoxTick, dpi);
-    const SelectedObject selected(dc, font);
+    RECT text = captionAreaIn(face, kCheckBoxTick, dpi());
+    const SelectedObject selected(dc, font());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, toColorRef(disabled ? midway(fore, back) : fore));
     const UINT format = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;

@@ -20,15 +20,16 @@ constexpr layout::Rgb kDisabledText{0x808080};
 
 }  // namespace
 
-void drawGraphicalButton(const DRAWITEMSTRUCT& item, const layout::Control& control,
-                         const Picture* picture, HFONT font, int dpi) {
+void GraphicalButton::draw(const DRAWITEMSTRUCT& item) const {
+    const layout::Control& control = layout();
+    const Picture* picture = picture_ ? &*picture_ : nullptr;
     const HDC dc = item.hDC;
     RECT face = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     const bool focused = (item.itemState & ODS_FOCUS) != 0;
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
 
-    ::SetBkColor(dc, toColorRef(control.back.value_or(layout::Rgb{0xE0E0E0})));
+    ::SetBkColor(dc, toColorRef(control.back.value()));
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &face, nullptr, 0, nullptr);
     // The focused button wears a dark outline, as the default button does.
     if (focused) {
@@ -40,13 +41,13 @@ void drawGraphicalButton(const DRAWITEMSTRUCT& item, const layout::Control& cont
     // The content moves one pixel right and down while the button is down.
     const int shift = pressed ? 1 : 0;
     const std::wstring caption = toWide(control.caption);
-    const SelectedObject selectedFont(dc, font);
+    const SelectedObject selectedFont(dc, font());
     RECT measured{0, 0, face.right - face.left, 0};
     ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &measured,
                 DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     const int textHeight = static_cast<int>(measured.bottom - measured.top);
-    const int pictureSize = picture ? scaleFrom96(kPictureSize, dpi) : 0;
-    const int gap = picture ? scaleFrom96(kPictureToCaption, dpi) : 0;
+    const int pictureSize = picture ? scaleFrom96(kPictureSize, dpi()) : 0;
+    const int gap = picture ? scaleFrom96(kPictureToCaption, dpi()) : 0;
     const int spare = static_cast<int>(face.bottom - face.top) - pictureSize - gap - textHeight;
     const int contentTop = static_cast<int>(face.top) + std::max(0, spare / 2) + shift;
 
@@ -57,14 +58,13 @@ void drawGraphicalButton(const DRAWITEMSTRUCT& item, const layout::Control& cont
     RECT text{face.left + shift, contentTop + pictureSize + gap, face.right + shift,
               contentTop + pictureSize + gap + textHeight};
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(
-        dc, toColorRef(disabled ? kDisabledText : control.fore.value_or(layout::Rgb{0x000000})));
+    ::SetTextColor(dc, toColorRef(disabled ? kDisabledText : control.fore.value()));
     ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
                 DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
 
     if (focused) {
         RECT focus = face;
-        const int inset = scaleFrom96(kFocusInset, dpi) - 1;
+        const int inset = scaleFrom96(kFocusInset, dpi()) - 1;
         ::InflateRect(&focus, -inset, -inset);
         ::SetTextColor(dc, RGB(0, 0, 0));
         ::SetBkColor(dc, RGB(255, 255, 255));

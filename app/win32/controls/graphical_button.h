@@ -1,21 +1,32 @@
-// The look of the graphical command buttons (Command1, Command4, Command5):
-// an owner-drawn push button in its back colour with its picture above its
+// The graphical command buttons (Command1, Command4, Command5): an
+// owner-drawn push button in its back colour with its picture above its
 // caption, a raised edge that sinks while pressed, and a focus rectangle.
+// Enter presses the one with the focus, as a dialog's default button.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
+#include <optional>
+
+#include "app/win32/controls/button.h"
 #include "app/win32/drawing/pictures.h"
-#include "form/layout.h"
 
 namespace speedrail::win32 {
 
-// Whether the control is one of these: a command button with a picture.
-inline bool isGraphicalButton(const layout::Control& control) {
-    return control.kind == layout::ControlKind::CommandButton && control.picture != nullptr;
-}
+class GraphicalButton final : public Button {
+public:
+    // Without a picture (one that cannot be decoded) only the caption shows.
+    GraphicalButton(const layout::Control& control, std::function<void()> click,
+                    std::optional<Picture> picture)
+        : Button(control, std::move(click), BS_OWNERDRAW), picture_(std::move(picture)) {}
 
-void drawGraphicalButton(const DRAWITEMSTRUCT& item, const layout::Control& control,
-                         const Picture* picture, HFONT font, int dpi);
+    bool pressedByEnter() const override { return true; }
+
+private:
+    void draw(const DRAWITEMSTRUCT& item) const override;
+
+    std::optional<Picture> picture_;
+};
 
 }  // namespace speedrail::win32

@@ -13,121 +13,125 @@ namespace speedrail::win32 {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
+constexpr DWORD kStyle =
+    WS_VSCROLL | LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
 
-// Look of a row, in pixels at 96 dpi and colours beside the layout's.
+// The colours of a row beside the layout's: the caret's row, and the inside
+// of each tick box.
 constexpr layout::Rgb kCaretRowBack{0x585858};
 constexpr layout::Rgb kEmptyTickBack{0x2C2C2C};
 
 }  // namespace
 
+ServiceListBox::ServiceListBox(const layout::Control& control, const ServiceList& model,
+                               std::function<void(std::int16_t)> toggle)
+    : ChildControl(control, {L"LISTBOX", kStyle, WS_EX_CLIENTEDGE}),
+      model_(model),
+      toggle_(std::move(toggle)) {}
+
 ServiceListBox::~ServiceListBox() {
-    if (hwnd_) common_controls::removeWindowSubclass(hwnd_, subclassProc, kSubclassId);
+    if (hwnd()) common_controls::removeWindowSubclass(hwnd(), subclassProc, kSubclassId);
 }
 
-HWND ServiceListBox::create(HWND parent, int controlId, const layout::PixelRect& rect) {
-    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NODATA |
-                        LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
-    hwnd_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", style, rect.left, rect.top,
-                              rect.width(), rect.height(), parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                              ::GetModuleHandleW(nullptr), nullptr);
-    if (!hwnd_) return nullptr;
-    common_controls::setWindowSubclass(hwnd_, subclassProc, kSubclassId,
+void ServiceListBox::windowCreated() {
+    common_controls::setWindowSubclass(hwnd(), subclassProc, kSubclassId,
                                        reinterpret_cast<DWORD_PTR>(this));
-    ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    return hwnd_;
 }
 
-void ServiceListBox::modelChanged(bool drawNow) {
-    if (!hwnd_) return;
-    const auto rows = static_cast<int>(::SendMessageW(hwnd_, LB_GETCOUNT, 0, 0));
+std::unique_ptr<AccessibleModel> ServiceListBox::accessibleModel() {
+    CheckListView& view = *this;
+    return std::make_unique<AccessibleList>(hwnd(), view, layout());
+}
+
+void ServiceListBox::refresh(Repaint when) {
+    const auto rows = static_cast<int>(::SendMessageW(hwnd(), LB_GETCOUNT, 0, 0));
     if (rows != model_.count()) {
         announcedCaret_ = -1;
-        ::SendMessageW(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(model_.count()), 0);
+        ::SendMessageW(hwnd(), LB_SETCOUNT, static_cast<WPARAM>(model_.count()), 0);
     }
-    if (drawNow) {
-        ::RedrawWindow(hwnd_, nullptr, nullptr,
+    if (when == Repaint::Now) {
+        ::RedrawWindow(hwnd(), nullptr, nullptr,
                        RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
     } else {
         invalidateAll();
     }
 }
 
+// Screen readers hear of each tick that changes; the entries are the list
+// object's children, counted from 1.
 void ServiceListBox::entryChanged(std::int16_t index) {
-    invalidateRow(index);
-    notifyTickChanged(index);
+    const RECT row = rowRect(index);
+    ::InvalidateRect(hwnd(), &row, FALSE);
+    ::NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd(), OBJID_CLIENT, index + 1);
 }
 
 void ServiceListBox::toggle(std::int16_t index) {
     if (index >= 0 && index < model_.count()) toggle_(index);
 }
 
-// Screen readers hear of each tick that changes; the entries are the list
-// object's children, counted from 1.
-void ServiceListBox::notifyTickChanged(std::int16_t index) const {
-    if (hwnd_) ::NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd_, OBJID_CLIENT, index + 1);
-}
-
-void ServiceListBox::setFont(HFONT font, int dpi) {
-    font_ = font;
-    dpi_ = dpi;
-    int textHeight = scaleFrom96(14, dpi);
+// The rows are as high as the font's text, and no lower than a tick box.
+// At creation the window does not exist yet: it measures its rows as it is
+// made.
+void ServiceListBox::fontChanged() {
+    int textHeight = scaleFrom96(14, dpi());
     {
         const WindowDc screen(nullptr);
-        const SelectedObject selected(screen.get(), font);
+        const SelectedObject selected(screen.get(), font());
         TEXTMETRICW metrics{};
-        if (font && ::GetTextMetricsW(screen.get(), &metrics)) textHeight = metrics.tmHeight;
+        if (font() && ::GetTextMetricsW(screen.get(), &metrics)) textHeight = metrics.tmHeight;
     }
-    itemHeight_ = std::max(textHeight + scaleFrom96(2, dpi), scaleFrom96(kTickBoxSize + 4, dpi));
-    if (hwnd_) {
-        ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        ::SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, itemHeight_);
+    itemHeight_ =
+        std::max(textHeight + scaleFrom96(2, dpi()), scaleFrom96(kTickBoxSize + 4, dpi()));
+    if (hwnd()) {
+        ::SendMessageW(hwnd(), LB_SETITEMHEIGHT, 0, itemHeight_);
         invalidateAll();
     }
 }
 
+void ServiceListBox::measure(MEASUREITEMSTRUCT& item) const {
+    item.itemHeight = static_cast<UINT>(itemHeight_);
+}
+
 RECT ServiceListBox::rowRect(std::int16_t index) const {
     RECT row{};
-    ::SendMessageW(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(index),
+    ::SendMessageW(hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(index),
                    reinterpret_cast<LPARAM>(&row));
     return row;
 }
 
 bool ServiceListBox::entryInView(std::int16_t index) const {
     RECT client{};
-    ::GetClientRect(hwnd_, &client);
+    ::GetClientRect(hwnd(), &client);
     if (itemHeight_ <= 0) return false;
-    const auto top = static_cast<int>(::SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0));
+    const auto top = static_cast<int>(::SendMessageW(hwnd(), LB_GETTOPINDEX, 0, 0));
     const int rows = (client.bottom + itemHeight_ - 1) / itemHeight_;
     return index >= top && index < top + rows;
 }
 
 std::optional<std::int16_t> ServiceListBox::entryAt(POINT point) const {
     RECT client{};
-    ::GetClientRect(hwnd_, &client);
+    ::GetClientRect(hwnd(), &client);
     if (!::PtInRect(&client, point) || itemHeight_ <= 0) return std::nullopt;
-    const auto top = static_cast<int>(::SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0));
+    const auto top = static_cast<int>(::SendMessageW(hwnd(), LB_GETTOPINDEX, 0, 0));
     const int index = top + point.y / itemHeight_;
     if (index < 0 || index >= model_.count()) return std::nullopt;
     return static_cast<std::int16_t>(index);
 }
 
 int ServiceListBox::caret() const {
-    return static_cast<int>(::SendMessageW(hwnd_, LB_GETCARETINDEX, 0, 0));
+    return static_cast<int>(::SendMessageW(hwnd(), LB_GETCARETINDEX, 0, 0));
 }
 
 void ServiceListBox::moveCaret(std::int16_t index) {
-    ::SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ::SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void ServiceListBox::draw(const DRAWITEMSTRUCT& item) const {
     const HDC dc = item.hDC;
     const RECT& row = item.rcItem;
     const bool caret = (item.itemState & ODS_SELECTED) != 0;
-    const COLORREF back =
-        toColorRef(caret ? kCaretRowBack : control_.back.value_or(layout::Rgb{0}));
-    const COLORREF fore = toColorRef(control_.fore.value_or(layout::Rgb{0xFFFFFF}));
-    ::SetBkColor(dc, back);
+    const layout::Rgb fore = layout().fore.value();
+    ::SetBkColor(dc, toColorRef(caret ? kCaretRowBack : layout().back.value()));
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &row, nullptr, 0, nullptr);
 
     const int index = static_cast<int>(item.itemID);
@@ -135,14 +139,13 @@ void ServiceListBox::draw(const DRAWITEMSTRUCT& item) const {
     const auto entry = static_cast<std::int16_t>(index);
 
     // The tick box: a frame in the text colour, with a tick when selected.
-    drawTickBox(dc, tickBoxIn(row, kListRowTick, dpi_), model_.selected(entry),
-                TickColours{control_.fore.value_or(layout::Rgb{0xFFFFFF}), kEmptyTickBack,
-                            control_.fore.value_or(layout::Rgb{0xFFFFFF})});
+    drawTickBox(dc, tickBoxIn(row, kListRowTick, dpi()), model_.selected(entry),
+                TickColours{fore, kEmptyTickBack, fore});
 
     // The entry's text, exactly as stored.
-    RECT text = captionAreaIn(row, kListRowTick, dpi_);
-    const SelectedObject selectedFont(dc, font_);
-    ::SetTextColor(dc, fore);
+    RECT text = captionAreaIn(row, kListRowTick, dpi());
+    const SelectedObject selectedFont(dc, font());
+    ::SetTextColor(dc, toColorRef(fore));
     ::SetBkMode(dc, TRANSPARENT);
     const std::wstring wide = toWide(model_.text(entry));
     ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &text,
@@ -151,25 +154,12 @@ void ServiceListBox::draw(const DRAWITEMSTRUCT& item) const {
     if (item.itemState & ODS_FOCUS) ::DrawFocusRect(dc, &row);
 }
 
-void ServiceListBox::invalidateRow(int index) {
-    RECT row{};
-    if (::SendMessageW(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(index),
-                       reinterpret_cast<LPARAM>(&row)) != LB_ERR) {
-        ::InvalidateRect(hwnd_, &row, FALSE);
-    }
-}
-
 // One invalidation per paint, however many entries change in between: a
 // keep rule rewrites every tick and must not cost a redraw request each.
 void ServiceListBox::invalidateAll() {
-    if (invalidated_ || !hwnd_) return;
+    if (invalidated_ || !hwnd()) return;
     invalidated_ = true;
-    ::InvalidateRect(hwnd_, nullptr, FALSE);
-}
-
-// As in a check-box list, a click anywhere on a row toggles its entry.
-void ServiceListBox::onButtonDown(POINT point) {
-    if (const std::optional<std::int16_t> entry = entryAt(point)) toggle(*entry);
+    ::InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 LRESULT ServiceListBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -179,10 +169,13 @@ LRESULT ServiceListBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM 
             break;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-            // A click on an entry toggles it (a double click is a second
-            // click); the list box then moves its caret there.
-            onButtonDown(
-                POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+            // As in a check-box list, a click anywhere on an entry's row
+            // toggles it (a double click is a second click); the list box
+            // then moves its caret there.
+            if (const std::optional<std::int16_t> entry = entryAt(POINT{
+                    static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))})) {
+                toggle(*entry);
+            }
             break;
         case WM_KEYDOWN:
             if (wParam == VK_SPACE) {
@@ -195,7 +188,6 @@ LRESULT ServiceListBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM 
             break;
         case WM_NCDESTROY:
             common_controls::removeWindowSubclass(window, subclassProc, kSubclassId);
-            hwnd_ = nullptr;
             break;
         default:
             break;
@@ -225,13 +217,13 @@ LRESULT ServiceListBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM 
 // it, while the list has the focus: when the caret moves, and when the
 // focus comes to the list.
 void ServiceListBox::announceCaret(bool focusArrived) {
-    if (!hwnd_ || ::GetFocus() != hwnd_) return;
+    if (!hwnd() || ::GetFocus() != hwnd()) return;
     const int entry = caret();
     if (entry < 0 || entry >= model_.count() || (!focusArrived && entry == announcedCaret_)) {
         return;
     }
     announcedCaret_ = entry;
-    ::NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd_, OBJID_CLIENT, entry + 1);
+    ::NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd(), OBJID_CLIENT, entry + 1);
 }
 
 LRESULT CALLBACK ServiceListBox::subclassProc(HWND window, UINT message, WPARAM wParam,

@@ -50,7 +50,7 @@ void paintLabel(HDC dc, const Control& label, RECT rect, const std::string& capt
     }
     const SelectedObject selected(dc, font);
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, toColorRef(label.fore.value_or(layout::Rgb{0x000000})));
+    ::SetTextColor(dc, toColorRef(label.fore.value()));
     const std::wstring text = toWide(caption);
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
 }
@@ -62,30 +62,46 @@ void paintImage(HDC dc, const RECT& rect, const Picture& picture, int dpi) {
                  scaleFrom96(picture.height(), dpi));
 }
 
-void paintControl(HDC dc, const Control& control, const SurfaceLook& look,
-                  const std::string& status) {
-    const RECT rect = toRect(layout::toPixels(control.rect, look.dpi));
-    const auto index = static_cast<std::size_t>(control.id);
+}  // namespace
+
+SurfacePainter::SurfacePainter() {
+    const auto& stacking = layout::windowlessStacking();
+    painted_.reserve(stacking.size());
+    for (auto it = stacking.rbegin(); it != stacking.rend(); ++it) {
+        painted_.push_back(Painted{layout::control(*it), UniqueFont(), std::nullopt});
+    }
+}
+
+void SurfacePainter::loadPictures(PictureDecoder& decoder) {
+    for (Painted& painted : painted_) painted.picture = decoder.load(painted.control.picture);
+}
+
+void SurfacePainter::makeFonts(FontFaces& faces, int dpi) {
+    for (Painted& painted : painted_) painted.font = createControlFont(painted.control, faces, dpi);
+}
+
+void SurfacePainter::paintControl(HDC dc, const Painted& painted, int dpi,
+                                  const std::string& status) const {
+    const Control& control = painted.control;
+    const RECT rect = toRect(layout::toPixels(control.rect, dpi));
     switch (control.kind) {
         case layout::ControlKind::Shape:
-            paintShape(dc, control, rect, look.dpi);
+            paintShape(dc, control, rect, dpi);
             break;
         case layout::ControlKind::Label:
             paintLabel(dc, control, rect,
                        control.id == ControlId::Label4 ? status : control.caption,
-                       look.fonts[index], look.dpi);
+                       painted.font.get(), dpi);
             break;
         case layout::ControlKind::Image:
-            if (look.pictures[index]) paintImage(dc, rect, *look.pictures[index], look.dpi);
+            if (painted.picture) paintImage(dc, rect, *painted.picture, dpi);
             break;
         default:
             break;
     }
 }
 
-}  // namespace
-
-void paintSurface(HDC dc, const RECT& area, const SurfaceLook& look, const std::string& status) {
+void SurfacePainter::paint(HDC dc, const RECT& area, int dpi, const std::string& status) const {
     const int width = area.right - area.left, height = area.bottom - area.top;
     if (width <= 0 || height <= 0) return;
     const UniqueMemoryDc buffer(::CreateCompatibleDC(dc));
@@ -96,12 +112,10 @@ void paintSurface(HDC dc, const RECT& area, const SurfaceLook& look, const std::
         // Draw in client coordinates; the buffer holds only `area`.
         ::SetViewportOrgEx(buffer.get(), -area.left, -area.top, nullptr);
         fill(buffer.get(), area, layout::window().back);
-        const auto& stacking = layout::windowlessStacking();
-        for (auto it = stacking.rbegin(); it != stacking.rend(); ++it) {
-            const Control& control = layout::control(*it);
-            RECT rect = toRect(layout::toPixels(control.rect, look.dpi)), visible{};
-            if (control.visible && ::IntersectRect(&visible, &rect, &area)) {
-                paintControl(buffer.get(), control, look, status);
+        for (const Painted& painted : painted_) {
+            RECT rect = toRect(layout::toPixels(painted.control.rect, dpi)), visible{};
+            if (painted.control.visible && ::IntersectRect(&visible, &rect, &area)) {
+                paintControl(buffer.get(), painted, dpi, status);
             }
         }
         ::SetViewportOrgEx(buffer.get(), 0, 0, nullptr);

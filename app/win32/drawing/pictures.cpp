@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/win32/drawing/gdi_scope.h"
+#include "app/win32/drawing/resource_ids.h"
 #include "platform/win32/unique_com_ptr.h"
 
 namespace speedrail::win32 {
@@ -92,6 +93,12 @@ std::optional<Picture> PictureDecoder::load(HMODULE module, int id) {
     const UniqueComPtr<IWICBitmapSource> frame = decodeFirstFrame(factory_.get(), bytes, size);
     if (!frame) return {};
     return toBitmap(frame.get());
+}
+
+std::optional<Picture> PictureDecoder::load(const char* name) {
+    const int id = pictureResourceId(name);
+    if (id == 0) return {};
+    return load(::GetModuleHandleW(nullptr), id);
 }
 
 }  // namespace speedrail::win32

@@ -43,6 +43,9 @@ public:
     // The RCDATA resource `id` of `module`, decoded; nothing when it is
     // missing or cannot be decoded.
     std::optional<Picture> load(HMODULE module, int id);
+    // The program's picture the layout names `name` ("IDR_BANNER_JPG");
+    // nothing for no name.
+    std::optional<Picture> load(const char* name);
 
 private:
     ComApartment apartment_;  // outlives the factory below

@@ -12,8 +12,8 @@ namespace speedrail::win32 {
 void drawTickBox(HDC dc, const RECT& box, bool ticked, const TickColours& colours) {
     const int size = std::min<int>(box.right - box.left, box.bottom - box.top);
     if (size <= 0) return;
-    // Frame and mark grow with the box: one pixel and two at 13 pixels.
-    const int frameWidth = std::max(1, size / 13);
+    // Frame and mark grow with the box: one pixel and two at kTickBoxSize.
+    const int frameWidth = std::max(1, size / kTickBoxSize);
     ::SetBkColor(dc, toColorRef(colours.frame));
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &box, nullptr, 0, nullptr);
     RECT inside = box;

@@ -1,4 +1,4 @@
-#include "app/win32/readers/accessible_client_area.h"
+#include "app/win32/reader_models/accessible_client_area.h"
 
 #include <oleacc.h>
 
@@ -6,7 +6,7 @@
 #include <array>
 
 #include "app/form1.h"
-#include "app/win32/readers/accessible_texts.h"
+#include "app/win32/reader_models/accessible_texts.h"
 
 namespace speedrail::win32 {
 namespace {
@@ -29,19 +29,15 @@ constexpr std::array kChildren{
 
 ControlId controlOf(long child) { return kChildren[static_cast<std::size_t>(child - 1)]; }
 
-// What a windowless control is to a reader.
+// What a windowless control is to a reader: a label is text, a picture
+// without a click of its own a graphic, any other picture a link or a button.
 enum class Kind { StaticText, Link, Button, Graphic };
 
 Kind kindOf(ControlId id) {
-    switch (id) {
-        case ControlId::Image1:
-        case ControlId::Image6:
-            return Kind::Link;  // they open web pages
-        case ControlId::Image4:
-            return Kind::Graphic;  // under Image6, with no click of its own
-        default:
-            return layout::control(id).kind == ControlKind::Image ? Kind::Button : Kind::StaticText;
-    }
+    const layout::Control& control = layout::control(id);
+    if (control.kind != ControlKind::Image) return Kind::StaticText;
+    if (!Form1::HasClick(id)) return Kind::Graphic;
+    return control.link ? Kind::Link : Kind::Button;
 }
 
 }  // namespace

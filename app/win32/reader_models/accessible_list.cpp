@@ -1,8 +1,8 @@
-#include "app/win32/readers/accessible_list.h"
+#include "app/win32/reader_models/accessible_list.h"
 
 #include <oleacc.h>
 
-#include "app/win32/readers/accessible_texts.h"
+#include "app/win32/reader_models/accessible_texts.h"
 
 namespace speedrail::win32 {
 
@@ -19,13 +19,12 @@ long AccessibleList::role(long child) const {
 }
 
 long AccessibleList::state(long child) const {
-    const HWND window = list_.hwnd();
-    if (child == CHILDID_SELF) return windowState(window);
+    if (child == CHILDID_SELF) return windowState(window_);
     long state = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
     if (list_.model().selected(entryOf(child))) state |= STATE_SYSTEM_CHECKED;
     if (caretChild() == child) {
         state |= STATE_SYSTEM_SELECTED;
-        if (::GetFocus() == window) state |= STATE_SYSTEM_FOCUSED;
+        if (::GetFocus() == window_) state |= STATE_SYSTEM_FOCUSED;
     }
     if (!list_.entryInView(entryOf(child))) state |= STATE_SYSTEM_OFFSCREEN;
     return state;
@@ -45,12 +44,12 @@ bool AccessibleList::doDefaultAction(long child) {
 
 std::optional<RECT> AccessibleList::location(long child) const {
     RECT row = list_.rowRect(entryOf(child));
-    ::MapWindowPoints(list_.hwnd(), nullptr, reinterpret_cast<POINT*>(&row), 2);
+    ::MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&row), 2);
     return row;
 }
 
 std::optional<long> AccessibleList::childAt(POINT screen) const {
-    ::ScreenToClient(list_.hwnd(), &screen);
+    ::ScreenToClient(window_, &screen);
     const std::optional<std::int16_t> entry = list_.entryAt(screen);
     if (!entry) return std::nullopt;
     return *entry + 1L;
@@ -63,7 +62,7 @@ std::optional<long> AccessibleList::caretChild() const {
 }
 
 std::optional<long> AccessibleList::focusedChild() const {
-    if (::GetFocus() != list_.hwnd()) return std::nullopt;
+    if (::GetFocus() != window_) return std::nullopt;
     return caretChild();
 }
 
@@ -71,7 +70,7 @@ std::optional<long> AccessibleList::selectedChild() const { return caretChild();
 
 // Focus and selection go to the caret; the ticks stay as they are.
 bool AccessibleList::select(long flags, long child) {
-    if (flags & SELFLAG_TAKEFOCUS) ::SetFocus(list_.hwnd());
+    if (flags & SELFLAG_TAKEFOCUS) ::SetFocus(window_);
     if (flags & (SELFLAG_TAKESELECTION | SELFLAG_TAKEFOCUS)) list_.moveCaret(entryOf(child));
     return true;
 }

@@ -7,16 +7,41 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <optional>
+
 #include "app/win32/accessibility/accessible_model.h"
-#include "app/win32/controls/service_list_box.h"
 #include "form/layout.h"
+#include "form/service_list.h"
 
 namespace speedrail::win32 {
 
+// What the list's object reads of the list control, and asks of it.
+class CheckListView {
+public:
+    virtual const ServiceList& model() const = 0;
+    // The whole row of entry `index`, in the list's client coordinates.
+    virtual RECT rowRect(std::int16_t index) const = 0;
+    // Whether any of the entry's row is scrolled into view.
+    virtual bool entryInView(std::int16_t index) const = 0;
+    // The entry whose row holds the point (client coordinates); nothing
+    // below the last entry.
+    virtual std::optional<std::int16_t> entryAt(POINT point) const = 0;
+    // The entry at the caret, or -1; moving the caret scrolls it into view.
+    virtual int caret() const = 0;
+    virtual void moveCaret(std::int16_t index) = 0;
+    // The user's toggle of one entry's tick: a click on its row, Space at
+    // the caret, a screen reader's default action.
+    virtual void toggle(std::int16_t index) = 0;
+
+protected:
+    ~CheckListView() = default;
+};
+
 class AccessibleList final : public AccessibleModel {
 public:
-    AccessibleList(ServiceListBox& list, const layout::Control& control)
-        : list_(list), control_(control) {}
+    AccessibleList(HWND window, CheckListView& list, const layout::Control& control)
+        : window_(window), list_(list), control_(control) {}
 
     long childCount() const override;
     std::optional<std::string> name(long child) const override;
@@ -34,7 +59,8 @@ private:
     static std::int16_t entryOf(long child) { return static_cast<std::int16_t>(child - 1); }
     std::optional<long> caretChild() const;
 
-    ServiceListBox& list_;
+    HWND window_;
+    CheckListView& list_;
     const layout::Control& control_;
 };
 

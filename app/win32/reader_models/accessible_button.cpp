@@ -1,8 +1,8 @@
-#include "app/win32/readers/accessible_button.h"
+#include "app/win32/reader_models/accessible_button.h"
 
 #include <oleacc.h>
 
-#include "app/win32/readers/accessible_texts.h"
+#include "app/win32/reader_models/accessible_texts.h"
 
 namespace speedrail::win32 {
 

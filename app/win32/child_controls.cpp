@@ -1,0 +1,107 @@
+#include "app/win32/child_controls.h"
+
+#include <utility>
+
+#include "app/win32/control_window_ids.h"
+#include "app/win32/controls/button.h"
+#include "app/win32/controls/check_box.h"
+#include "app/win32/controls/graphical_button.h"
+#include "form/box_controls.h"
+
+namespace speedrail::win32 {
+
+using layout::ControlId;
+using layout::ControlKind;
+
+void ChildControls::create(HWND parent, Form1& form, PictureDecoder& pictures, FontFaces& faces,
+                           int dpi) {
+    for (const ControlId id : layout::tabOrder()) {
+        std::unique_ptr<ChildControl> control = make(layout::control(id), form, pictures);
+        if (!control) continue;
+        // Listed before its window is made: the list measures its rows then.
+        controls_.push_back(std::move(control));
+        controls_.back()->create(parent, controlWindowId(id), faces, dpi);
+    }
+}
+
+// One kind of control for each kind of row; the labels, pictures and shapes
+// are painted on the window's surface.
+std::unique_ptr<ChildControl> ChildControls::make(const layout::Control& control, Form1& form,
+                                                  PictureDecoder& pictures) {
+    auto click = [&form, id = control.id] { form.Click(id); };
+    switch (control.kind) {
+        case ControlKind::CheckBox:
+            return std::make_unique<CheckBox>(
+                control, click,
+                [&form, box = boxOf(control.id).value()] { return form.state().box(box) == 1; });
+        case ControlKind::CommandButton:
+            if (!control.picture) return std::make_unique<Button>(control, click);
+            return std::make_unique<GraphicalButton>(control, click,
+                                                     pictures.load(control.picture));
+        case ControlKind::ListBox: {
+            auto list = std::make_unique<ServiceListBox>(
+                control, form.state().list,
+                [&form](std::int16_t entry) { form.ToggleEntry(entry); });
+            list_ = list.get();
+            return list;
+        }
+        default:
+            return nullptr;
+    }
+}
+
+void ChildControls::setDpi(FontFaces& faces, int dpi) {
+    for (const auto& control : controls_) control->setDpi(faces, dpi);
+}
+
+// While they go, their windows' last messages find none of them.
+void ChildControls::clear() {
+    list_ = nullptr;
+    const std::vector<std::unique_ptr<ChildControl>> going = std::move(controls_);
+}
+
+ChildControl* ChildControls::find(ControlId id) const {
+    for (const auto& control : controls_) {
+        if (control->layout().id == id) return control.get();
+    }
+    return nullptr;
+}
+
+ChildControl* ChildControls::find(HWND window) const {
+    for (const auto& control : controls_) {
+        if (window && control->hwnd() == window) return control.get();
+    }
+    return nullptr;
+}
+
+ChildControl* ChildControls::findById(UINT windowId) const {
+    const std::optional<ControlId> id = controlOfWindowId(static_cast<int>(windowId));
+    return id ? find(*id) : nullptr;
+}
+
+// WM_MEASUREITEM comes while the list's window is made, before its handle
+// is known: the window ids name the senders.
+std::optional<LRESULT> ChildControls::reflect(UINT message, WPARAM wParam, LPARAM lParam) const {
+    ChildControl* sender = nullptr;
+    switch (message) {
+        case WM_COMMAND:
+            sender = findById(LOWORD(wParam));
+            break;
+        case WM_DRAWITEM:
+            sender = findById(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlID);
+            break;
+        case WM_MEASUREITEM:
+            sender = findById(reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam)->CtlID);
+            break;
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORLISTBOX:
+            sender = find(reinterpret_cast<HWND>(lParam));
+            break;
+        default:
+            break;
+    }
+    return sender ? sender->reflect(message, wParam, lParam) : std::nullopt;
+}
+
+}  // namespace speedrail::win32
