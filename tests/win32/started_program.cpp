@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "form/layout.h"
+#include "platform/platform_ops.h"
+#include "platform/win32/wide_text.h"
 #include "tests/win32/polling.h"
 
 namespace speedrail::win32::testing {
@@ -65,8 +68,9 @@ void ProgramTest::TearDown() {
 ProgramWindows ProgramTest::windows() const {
     struct Search {
         DWORD processId;
+        std::wstring warningTitle, mainCaption;
         ProgramWindows found;
-    } search{id_, {}};
+    } search{id_, toWide(message_box::kTitle), toWide(layout::window().caption), {}};
     ::EnumWindows(
         [](HWND window, LPARAM context) -> BOOL {
             auto& s = *reinterpret_cast<Search*>(context);
@@ -75,8 +79,8 @@ ProgramWindows ProgramTest::windows() const {
             if (owner != s.processId) return TRUE;
             wchar_t title[128] = {};
             ::GetWindowTextW(window, title, 128);
-            if (std::wstring(title) == L"Información - SpeeDRaiL") s.found.warning = window;
-            if (std::wstring(title) == L"SpeeDRaiL > Ejecute como Admin...") s.found.main = window;
+            if (title == s.warningTitle) s.found.warning = window;
+            if (title == s.mainCaption) s.found.main = window;
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
