@@ -23,6 +23,7 @@ void ProgramTest::TearDown() {
         ::WaitForSingleObject(process_.get(), 10000);
     }
     process_.reset();
+    job_.reset();
     PlatformTest::TearDown();
 }
 
@@ -31,14 +32,25 @@ void ProgramTest::TearDown() {
     std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    job_.reset(::CreateJobObjectW(nullptr, nullptr));
     PROCESS_INFORMATION started{};
-    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.c_str(), &startup, &started)) {
+    if (!job_ ||
+        !::SetInformationJobObject(job_.get(), JobObjectExtendedLimitInformation, &limits,
+                                   sizeof limits) ||
+        !::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                          CREATE_SUSPENDED, nullptr, folder.c_str(), &startup, &started)) {
         return ::testing::AssertionFailure()
                << "cannot start the program: error " << ::GetLastError();
     }
     process_.reset(started.hProcess);
     const UniqueKernelHandle thread(started.hThread);
+    if (!::AssignProcessToJobObject(job_.get(), process_.get()) ||
+        ::ResumeThread(thread.get()) == static_cast<DWORD>(-1)) {
+        return ::testing::AssertionFailure()
+               << "cannot run the program: error " << ::GetLastError();
+    }
     id_ = started.dwProcessId;
     if (!waitFor([&] { return shown(windows().warning); }, kWaitMs)) {
         return ::testing::AssertionFailure() << "no start-up message";
