@@ -18,8 +18,8 @@
 #include "services/listing_reader.h"
 #include "tests/support/form_fixture.h"
 #include "tests/win32/confirming_platform.h"
+#include "tests/win32/dropped_tools.h"
 #include "tests/win32/platform_test_folder.h"
-#include "tests/win32/polling.h"
 #include "tests/win32/service_states.h"
 
 namespace speedrail {
@@ -27,46 +27,7 @@ namespace {
 
 using layout::ControlId;
 using win32::testing::ConfirmingPlatform;
-
-// Stand-ins for the system's tools, each leaving a mark when it runs, put
-// into folders for as long as the object lives.
-class DroppedTools {
-public:
-    DroppedTools(const std::string& tool, std::vector<std::wstring> paths)
-        : paths_(std::move(paths)) {
-        for (const auto& path : paths_) {
-            ::DeleteFileW((path + L".ran").c_str());  // a mark an aborted run left
-            EXPECT_TRUE(::CopyFileW(win32::toWide(tool).c_str(), path.c_str(), FALSE))
-                << win32::toUtf8(path);
-        }
-    }
-    // A stand-in that did run may still be on its way out for a moment.
-    ~DroppedTools() {
-        for (const auto& path : paths_) {
-            win32::testing::waitFor(
-                [&] {
-                    return ::DeleteFileW(path.c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND;
-                },
-                10000);
-            ::DeleteFileW((path + L".ran").c_str());
-        }
-    }
-    DroppedTools(const DroppedTools&) = delete;
-    DroppedTools& operator=(const DroppedTools&) = delete;
-
-    std::vector<std::string> thoseThatRan() const {
-        std::vector<std::string> ran;
-        for (const auto& path : paths_) {
-            if (::GetFileAttributesW((path + L".ran").c_str()) != INVALID_FILE_ATTRIBUTES) {
-                ran.push_back(win32::toUtf8(path));
-            }
-        }
-        return ran;
-    }
-
-private:
-    std::vector<std::wstring> paths_;
-};
+using win32::testing::DroppedTools;
 
 // Keeps the listing tool off this process's search path for as long as it
 // lives, and so off the path of the scripts it starts, as on a Windows

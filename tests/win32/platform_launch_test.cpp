@@ -2,14 +2,20 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 #include "platform_test_folder.h"
+#include "tests/win32/dropped_tools.h"
+#include "tests/win32/service_states.h"
 
 namespace speedrail::win32::testing {
 namespace {
+
+using ::speedrail::testing::ensureServiceRunning;
+using ::speedrail::testing::waitForServiceState;
 
 constexpr std::uint32_t kChildTimeoutMs = 30000;
 
@@ -83,6 +89,31 @@ TEST_F(PlatformLaunchTest, WorkingFolderScriptRunsByItsFullPathWithoutWorkingFol
     ASSERT_TRUE(process->waitForExit(kChildTimeoutMs));
     EXPECT_EQ(platform_.readFile("script.txt", 1000),
               toUtf8(folder_) + "\\probe.cmd hello\r\nno search\r\n");
+}
+
+// The system's tools come from the system folder, never from beside the
+// program (here the test program) or from the working folder, where a
+// download may have left an sc.exe of its own. A program named alone would
+// be looked for beside the program first, then in the working folder: net
+// lies in the working folder alone, so that each folder is looked in first
+// for one of the tools.
+TEST_F(PlatformLaunchTest, SystemToolsRunFromTheSystemFolderNotBesideTheProgram) {
+    const DroppedTools dropped(
+        childPath("tool_mark.exe"),
+        {toWide(childPath("sc.exe")), folder_ + L"\\sc.exe", folder_ + L"\\net.exe"});
+    ASSERT_TRUE(ensureServiceRunning(L"Spooler", kChildTimeoutMs));
+    for (const auto& [commandLine, state] : {std::pair{"sc stop Spooler", SERVICE_STOPPED},
+                                             std::pair{"net start Spooler", SERVICE_RUNNING}}) {
+        SCOPED_TRACE(commandLine);
+        EXPECT_TRUE(platform_
+                        .launch(commandLine, ProgramLookup::SystemFolder,
+                                WindowStyle::MinimizedNoFocus, ChildInput::NullDevice)
+                        ->waitForExit(kChildTimeoutMs));
+        EXPECT_TRUE(waitForServiceState(L"Spooler", state, kChildTimeoutMs))
+            << "the system's tool did not run";
+    }
+    EXPECT_EQ(dropped.thoseThatRan(), std::vector<std::string>{});
+    EXPECT_TRUE(ensureServiceRunning(L"Spooler", kChildTimeoutMs));
 }
 
 TEST_F(PlatformLaunchTest, CommandLineThatCannotStartThrowsLaunchError) {

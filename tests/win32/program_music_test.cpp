@@ -94,9 +94,16 @@ TEST_F(ProgramMusic, PausePictureSilencesTheMusicAndTheNewTrackPictureBringsItBa
     ASSERT_TRUE(answerWarning());
     ASSERT_TRUE(heardSince(sink_->position())) << "the music is not playing";
 
+    // The music's thread closes the player a moment after the click.
     ASSERT_TRUE(click(layout::ControlId::Image2));
-    const AudioSink::Position paused = sink_->position();
-    EXPECT_TRUE(silentSince(paused)) << "music after the pause picture";
+    AudioSink::Position paused;
+    EXPECT_TRUE(waitFor(
+        [&] {
+            paused = sink_->position();
+            return silentSince(paused);
+        },
+        kWaitMs))
+        << "music after the pause picture";
 
     ASSERT_TRUE(click(layout::ControlId::Image3));
     EXPECT_TRUE(heardSince(paused)) << "no music after the new-track picture";

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "form/layout.h"
+#include "platform/platform_ops.h"
+#include "platform/win32/wide_text.h"
 #include "tests/win32/polling.h"
 
 namespace speedrail::win32::testing {
@@ -20,6 +23,7 @@ void ProgramTest::TearDown() {
         ::WaitForSingleObject(process_.get(), 10000);
     }
     process_.reset();
+    job_.reset();
     PlatformTest::TearDown();
 }
 
@@ -28,14 +32,25 @@ void ProgramTest::TearDown() {
     std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    job_.reset(::CreateJobObjectW(nullptr, nullptr));
     PROCESS_INFORMATION started{};
-    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.c_str(), &startup, &started)) {
+    if (!job_ ||
+        !::SetInformationJobObject(job_.get(), JobObjectExtendedLimitInformation, &limits,
+                                   sizeof limits) ||
+        !::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                          CREATE_SUSPENDED, nullptr, folder.c_str(), &startup, &started)) {
         return ::testing::AssertionFailure()
                << "cannot start the program: error " << ::GetLastError();
     }
     process_.reset(started.hProcess);
     const UniqueKernelHandle thread(started.hThread);
+    if (!::AssignProcessToJobObject(job_.get(), process_.get()) ||
+        ::ResumeThread(thread.get()) == static_cast<DWORD>(-1)) {
+        return ::testing::AssertionFailure()
+               << "cannot run the program: error " << ::GetLastError();
+    }
     id_ = started.dwProcessId;
     if (!waitFor([&] { return shown(windows().warning); }, kWaitMs)) {
         return ::testing::AssertionFailure() << "no start-up message";
@@ -65,8 +80,9 @@ void ProgramTest::TearDown() {
 ProgramWindows ProgramTest::windows() const {
     struct Search {
         DWORD processId;
+        std::wstring warningTitle, mainCaption;
         ProgramWindows found;
-    } search{id_, {}};
+    } search{id_, toWide(message_box::kTitle), toWide(layout::window().caption), {}};
     ::EnumWindows(
         [](HWND window, LPARAM context) -> BOOL {
             auto& s = *reinterpret_cast<Search*>(context);
@@ -75,8 +91,8 @@ ProgramWindows ProgramTest::windows() const {
             if (owner != s.processId) return TRUE;
             wchar_t title[128] = {};
             ::GetWindowTextW(window, title, 128);
-            if (std::wstring(title) == L"Información - SpeeDRaiL") s.found.warning = window;
-            if (std::wstring(title) == L"SpeeDRaiL > Ejecute como Admin...") s.found.main = window;
+            if (title == s.warningTitle) s.found.warning = window;
+            if (title == s.mainCaption) s.found.main = window;
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));

@@ -29,7 +29,8 @@ inline bool shown(HWND window) { return window && ::IsWindowVisible(window); }
 
 class ProgramTest : public PlatformTest {
 protected:
-    // A program still running is ended before its folder goes.
+    // A program still running, and every process it started, is ended
+    // before its folder goes.
     void TearDown() override;
 
     // Starts `program` in `folder` and waits for its start-up warning to show.
@@ -44,6 +45,8 @@ protected:
     ProgramWindows windows() const;
 
 private:
+    // The program and whatever it starts, all ended with the job.
+    UniqueKernelHandle job_;
     UniqueKernelHandle process_;
     DWORD id_ = 0;
 };

@@ -75,13 +75,15 @@ TEST_P(WindowDpiTest, ClientAreaControlsAndFontsScale) {
 
 INSTANTIATE_TEST_SUITE_P(Dpis, WindowDpiTest, ::testing::Values(kAt96, kAt120, kAt144));
 
-// Moved to a monitor of another DPI, the window lays itself out again and
-// keeps the exact client area.
+// Moved to a monitor of another DPI, the window goes where Windows suggests
+// (under the pointer, on that monitor), lays itself out again and keeps the
+// exact client area.
 TEST_F(WindowTest, DpiChangeRelaysTheWindowOut) {
     open(96);
     for (const DpiCase* next : {&kAt144, &kAt120, &kAt96}) {
         RECT suggested{};
         ::GetWindowRect(window->hwnd(), &suggested);
+        ::OffsetRect(&suggested, 40, 30);
         suggested.right = suggested.left + next->client.cx + 20;
         suggested.bottom = suggested.top + next->client.cy + 40;
         ::SendMessageW(window->hwnd(), WM_DPICHANGED, MAKEWPARAM(next->dpi, next->dpi),

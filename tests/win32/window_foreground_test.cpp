@@ -1,7 +1,8 @@
-// The consoles a run starts take the foreground; when the run ends, the
-// program's window is in front again with the keyboard focus where it was,
-// so that the next key reaches it: after a scan, and after a stop run
-// started by Enter.
+// Something a run starts may take the foreground: here a window the user's
+// listing script opens, on Windows also a console that Windows Terminal
+// hosts. When the run ends, the program's window is in front again with the
+// keyboard focus where it was, so that the next key reaches it: after a
+// scan, and after a stop run started by Enter.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -41,10 +42,13 @@ protected:
 };
 
 TEST_F(WindowForeground, ScanAndStopRunEndWithTheWindowInFrontAndTheKeyFocusBack) {
-    // A listing script of the user's, started as its own console, names a
-    // service that does not exist: sc and net start, fail and end.
+    // A listing script of the user's opens a window that takes the
+    // foreground, and goes on once it has (else it lists nothing). It names
+    // a service that does not exist: sc and net start, fail and end.
     createFile("srv.cmd",
-               "@echo Name> srv.tmp\r\n@echo SpeeDRaiLServicioInexistente>> srv.tmp\r\n");
+               "@\"" + childPath("foreground_window.exe") +
+                   "\"\r\n@if errorlevel 1 exit\r\n"
+                   "@echo Name> srv.tmp\r\n@echo SpeeDRaiLServicioInexistente>> srv.tmp\r\n");
     ASSERT_TRUE(start(folder_));
     ASSERT_TRUE(answerWarning());
     const HWND main = windows().main;
@@ -54,6 +58,8 @@ TEST_F(WindowForeground, ScanAndStopRunEndWithTheWindowInFrontAndTheKeyFocusBack
     press(VK_RETURN);  // the scan: its end enables the boxes
     ASSERT_TRUE(waitFor([&] { return ::IsWindowEnabled(control(ControlId::Check1)); }, kWaitMs));
     ASSERT_TRUE(reading());
+    ASSERT_EQ(::SendMessageW(control(ControlId::List1), LB_GETCOUNT, 0, 0), 1)
+        << "the user's window did not take the foreground";
     EXPECT_EQ(::GetForegroundWindow(), main) << "after the scan";
     EXPECT_EQ(focus(), control(ControlId::Command1)) << "after the scan";
 
