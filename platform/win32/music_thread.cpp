@@ -15,6 +15,8 @@ namespace speedrail::win32 {
 namespace {
 
 constexpr DWORD kEndWaitMs = 2000;
+// The longest the player waits for the window's thread before it is made.
+constexpr UINT kWindowWaitMs = 5000;
 
 struct Command {
     enum class Kind { Play, Close, End } kind;
@@ -53,15 +55,24 @@ void dispatchPendingMessages() {
     }
 }
 
+// Returns once `window`'s thread handles the messages sent to it.
+void waitForWindowThread(HWND window) {
+    DWORD_PTR ignored = 0;
+    if (window) ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kWindowWaitMs, &ignored);
+}
+
 // Carries out one command; false once the thread is to end.
 bool carryOut(const Command& command, std::unique_ptr<MusicPlayer>& player,
-              const MusicPlayerFactory& create) {
+              const MusicPlayerFactory& create, HWND window) {
     try {
         if (command.kind == Command::Kind::End) {
             if (player) player->close();
             return false;
         }
-        if (!player) player = create();
+        if (!player) {
+            waitForWindowThread(window);
+            player = create();
+        }
         if (!player) return true;
         if (command.kind == Command::Kind::Play) {
             player->play(command.name);
@@ -74,7 +85,7 @@ bool carryOut(const Command& command, std::unique_ptr<MusicPlayer>& player,
     return true;
 }
 
-void runCommands(MusicThread::Queue& queue, const MusicPlayerFactory& create) {
+void runCommands(MusicThread::Queue& queue, const MusicPlayerFactory& create, HWND window) {
     const ComApartment apartment;
     std::unique_ptr<MusicPlayer> player;
     for (;;) {
@@ -87,19 +98,20 @@ void runCommands(MusicThread::Queue& queue, const MusicPlayerFactory& create) {
         }
         if (woken != WAIT_OBJECT_0) return;
         for (const Command& command : queue.take()) {
-            if (!carryOut(command, player, create)) return;
+            if (!carryOut(command, player, create, window)) return;
         }
     }
 }
 
 }  // namespace
 
-MusicThread::MusicThread(MusicPlayerFactory create) : queue_(std::make_shared<Queue>()) {
+MusicThread::MusicThread(MusicPlayerFactory create, HWND window)
+    : queue_(std::make_shared<Queue>()) {
     if (!queue_->waiting || !queue_->ended) {
         throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
     }
-    thread_ = std::thread([queue = queue_, create = std::move(create)] {
-        runCommands(*queue, create);
+    thread_ = std::thread([queue = queue_, create = std::move(create), window] {
+        runCommands(*queue, create, window);
         ::SetEvent(queue->ended.get());
     });
 }

@@ -5,6 +5,8 @@
 // hands it commands and never waits for them.
 #pragma once
 
+#include <windows.h>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -28,8 +30,12 @@ using MusicPlayerFactory = std::function<std::unique_ptr<MusicPlayer>()>;
 
 class MusicThread {
 public:
-    // Starts the thread. Throws std::system_error when it cannot.
-    explicit MusicThread(MusicPlayerFactory create);
+    // Starts the thread. The player is made only once the thread of
+    // `window` (if any) reads its messages again: making it is heavy work
+    // (the media player loads its codecs) that must not slow the window's
+    // start on a machine with few cores. Throws std::system_error when no
+    // thread can start.
+    MusicThread(MusicPlayerFactory create, HWND window);
     // Closes the player and ends the thread, waiting at most two seconds: a
     // player that takes longer is left to the end of the process.
     ~MusicThread();

@@ -48,7 +48,7 @@ void Win32Platform::setPlayerUrl(const std::string& url) {
     try {
         if (!music_) {
             if (!hasMusicFile(url)) return;
-            music_ = std::make_unique<MusicThread>(musicPlayerFactory());
+            music_ = std::make_unique<MusicThread>(musicPlayerFactory(), owner_);
         }
         music_->play(url);
     } catch (...) {
