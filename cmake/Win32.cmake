@@ -47,11 +47,16 @@ else()
 endif()
 
 # Benchmarks (scripts/bench.sh runs them): one program per source in
-# bench/win32, and the bare program the start-up benchmark compares with.
+# bench/win32; the bare program the start-up benchmark compares with, and
+# its step-by-step child, which runs SpeeDRaiL's start-up with the
+# program's own resources.
 add_executable(bare_window WIN32 bench/win32/children/bare_window.cpp)
 target_compile_definitions(bare_window PRIVATE UNICODE _UNICODE)
+add_executable(startup_steps WIN32 bench/win32/children/startup_steps.cpp ${SPEEDRAIL_RESOURCES})
+target_link_libraries(startup_steps PRIVATE speedrail_win32)
 if(MINGW)
   target_link_options(bare_window PRIVATE -municode)
+  target_link_options(startup_steps PRIVATE -municode)
 endif()
 file(GLOB SPEEDRAIL_WIN32_BENCH_SOURCES CONFIGURE_DEPENDS bench/win32/*.cpp)
 foreach(source ${SPEEDRAIL_WIN32_BENCH_SOURCES})
@@ -60,8 +65,9 @@ foreach(source ${SPEEDRAIL_WIN32_BENCH_SOURCES})
   target_link_libraries(${name} PRIVATE speedrail_win32 speedrail_test_support oleacc)
   target_compile_definitions(${name} PRIVATE
     SPEEDRAIL_DIST_DIR="${SPEEDRAIL_BUILD_DRIVE}${SPEEDRAIL_DIST_DIR}"
-    SPEEDRAIL_BARE_WINDOW="${SPEEDRAIL_BUILD_DRIVE}$<TARGET_FILE:bare_window>")
-  add_dependencies(${name} bare_window dist)
+    SPEEDRAIL_BARE_WINDOW="${SPEEDRAIL_BUILD_DRIVE}$<TARGET_FILE:bare_window>"
+    SPEEDRAIL_STARTUP_STEPS="${SPEEDRAIL_BUILD_DRIVE}$<TARGET_FILE:startup_steps>")
+  add_dependencies(${name} bare_window startup_steps dist)
 endforeach()
 
 # GoogleTest from the sources Debian's googletest package ships.

@@ -1,34 +1,63 @@
 // Start-up time: from the process's start to its main window shown, for
-// SpeeDRaiL.exe from its distribution folder, whose start-up warning is
-// answered as soon as it shows, and side by side for a bare program that
-// opens one empty window. The two are started in turn, several times; the
-// figures are the medians in milliseconds and their ratio. SpeeDRaiL runs
-// once in its distribution folder (music playing) and once in an empty
-// folder (no music).
+// SpeeDRaiL.exe, whose start-up warning is answered as soon as it shows,
+// and side by side for a bare program that opens one empty window. The
+// programs are started in turn, several times; the figures are the medians
+// in milliseconds and their ratio to the bare window's. SpeeDRaiL runs once
+// in its distribution folder (music playing) and once in an empty folder (no
+// music); its warning, its first window, is compared with the bare window
+// too.
+//
+// Then the start-up without music step by step, from the step-by-step child
+// (children/startup_steps.cpp), started afresh each round like the others so
+// that every step pays its first loads: the median of each step, and how
+// their sum compares with the program's own time.
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "form/layout.h"
+#include "platform/platform_ops.h"
+#include "platform/win32/inherited_handles.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 
 namespace {
 
+using speedrail::win32::InheritedHandles;
+using speedrail::win32::toWide;
 using speedrail::win32::UniqueKernelHandle;
 
-constexpr int kRuns = 15;
-constexpr DWORD kTimeoutMs = 60000;
+constexpr int kRuns = 21;
+constexpr double kTimeoutMs = 60000;
+
+// Milliseconds on the clock the step-by-step child writes its counts in.
+double milliseconds(LONGLONG count) {
+    static const double perMillisecond = [] {
+        LARGE_INTEGER frequency{};
+        ::QueryPerformanceFrequency(&frequency);
+        return static_cast<double>(frequency.QuadPart) / 1000.0;
+    }();
+    return static_cast<double>(count) / perMillisecond;
+}
+
+double now() {
+    LARGE_INTEGER count{};
+    ::QueryPerformanceCounter(&count);
+    return milliseconds(count.QuadPart);
+}
 
 struct Program {
-    const wchar_t* label;
+    const char* label;
     std::wstring path;
-    std::wstring folder;     // working folder
-    const wchar_t* warning;  // title of a message box to answer, or nullptr
-    const wchar_t* main;     // title of the main window
+    std::wstring folder;   // working folder
+    std::wstring warning;  // title of a message box to answer, or empty
+    std::wstring main;     // title of the main window
+    bool writesSteps;      // writes when each start-up step ends (startup_steps)
 };
 
 struct Found {
@@ -50,10 +79,10 @@ Found visibleWindows(DWORD processId, const Program& program) {
             if (owner != s.processId || !::IsWindowVisible(window)) return TRUE;
             wchar_t title[128] = {};
             ::GetWindowTextW(window, title, 128);
-            if (s.program->warning && std::wstring(title) == s.program->warning) {
+            if (!s.program->warning.empty() && title == s.program->warning) {
                 s.found.warning = window;
             }
-            if (std::wstring(title) == s.program->main) s.found.main = window;
+            if (title == s.program->main) s.found.main = window;
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
@@ -62,60 +91,162 @@ Found visibleWindows(DWORD processId, const Program& program) {
 
 std::wstring windowsPath(std::string path) {
     std::replace(path.begin(), path.end(), '/', '\\');
-    return speedrail::win32::toWide(path);
+    return toWide(path);
 }
+
+// A start-up step and the milliseconds it took.
+using Steps = std::vector<std::pair<std::string, double>>;
 
 struct Times {
     double warning = 0;  // milliseconds to the warning shown (0 without one)
     double main = -1;    // milliseconds to the main window shown; -1 on failure
+    Steps steps;         // for a program that writes its steps
 };
+
+// All the child wrote, once it has ended.
+std::string readAll(HANDLE pipe) {
+    std::string text;
+    char buffer[4096];
+    DWORD read = 0;
+    while (::ReadFile(pipe, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+        text.append(buffer, read);
+    }
+    return text;
+}
+
+// The child's lines ("<count>\t<step>", each at the step's end) as steps
+// from `start` on, then the two the benchmark sees itself.
+Steps stepsOf(const std::string& written, double start, const Times& times) {
+    Steps steps;
+    double previous = 0;
+    std::size_t line = 0;
+    for (std::size_t end; (end = written.find('\n', line)) != std::string::npos; line = end + 1) {
+        const std::size_t tab = written.find('\t', line);
+        if (tab == std::string::npos || tab > end) break;
+        const double at = milliseconds(std::stoll(written.substr(line, tab - line))) - start;
+        steps.emplace_back(written.substr(tab + 1, end - tab - 1), at - previous);
+        previous = at;
+    }
+    steps.emplace_back("warning box until it shows", times.warning - previous);
+    steps.emplace_back("warning answered until the main window shows", times.main - times.warning);
+    return steps;
+}
 
 // Times from CreateProcessW on.
 Times startOnce(const Program& program) {
     std::wstring commandLine = L"\"" + program.path + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
+    STARTUPINFOEXW startup{};
+    startup.StartupInfo.cb = sizeof startup.StartupInfo;
+    DWORD flags = 0;
+    // The step-by-step child writes into a pipe, the only handle it inherits.
+    UniqueKernelHandle stepsRead, stepsWrite;
+    std::optional<InheritedHandles> inherited;
+    if (program.writesSteps) {
+        SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+        if (!::CreatePipe(stepsRead.put(), stepsWrite.put(), &inheritable, 0)) return {};
+        inherited.emplace(std::vector<HANDLE>{stepsWrite.get()});
+        if (!inherited->attributes()) return {};
+        startup.StartupInfo.cb = sizeof startup;
+        startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
+        startup.StartupInfo.hStdOutput = stepsWrite.get();
+        startup.lpAttributeList = inherited->attributes();
+        flags = EXTENDED_STARTUPINFO_PRESENT;
+    }
     PROCESS_INFORMATION started{};
-    const auto start = std::chrono::steady_clock::now();
-    if (!::CreateProcessW(program.path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                          nullptr, program.folder.c_str(), &startup, &started)) {
+    const double start = now();
+    if (!::CreateProcessW(program.path.c_str(), commandLine.data(), nullptr, nullptr,
+                          program.writesSteps, flags, nullptr, program.folder.c_str(),
+                          &startup.StartupInfo, &started)) {
         std::fprintf(stderr, "cannot start %ls (error %lu)\n", program.path.c_str(),
                      ::GetLastError());
         return {};
     }
     const UniqueKernelHandle process(started.hProcess);
     const UniqueKernelHandle thread(started.hThread);
-    const auto sinceStart = [&] {
-        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-            .count();
-    };
+    stepsWrite.reset();  // the child's copy is the only one left: its end ends the pipe
 
     Times times;
     bool answered = false;
-    while (sinceStart() < kTimeoutMs) {
+    while (now() - start < kTimeoutMs) {
         const Found found = visibleWindows(started.dwProcessId, program);
         if (found.warning && !answered) {
-            times.warning = sinceStart();
+            times.warning = now() - start;
             ::PostMessageW(found.warning, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
             answered = true;
         }
         if (found.main) {
-            times.main = sinceStart();
+            times.main = now() - start;
             ::PostMessageW(found.main, WM_CLOSE, 0, 0);
             break;
         }
         ::Sleep(1);
     }
-    if (::WaitForSingleObject(process.get(), kTimeoutMs) != WAIT_OBJECT_0) {
+    if (::WaitForSingleObject(process.get(), static_cast<DWORD>(kTimeoutMs)) != WAIT_OBJECT_0) {
         ::TerminateProcess(process.get(), 1);
         return {};
     }
+    if (program.writesSteps) times.steps = stepsOf(readAll(stepsRead.get()), start, times);
     return times;
 }
 
-double median(std::vector<double> values) {
+// The value below which the fraction `q` of the values lie.
+double quantile(std::vector<double> values, double q) {
     std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    return values[static_cast<std::size_t>(q * static_cast<double>(values.size() - 1) + 0.5)];
+}
+
+double median(const std::vector<double>& values) { return quantile(values, 0.5); }
+
+// One figure of every round: times to the warning or to the main window.
+std::vector<double> each(const std::vector<Times>& rounds, double Times::*figure) {
+    std::vector<double> values;
+    for (const Times& round : rounds) values.push_back(round.*figure);
+    return values;
+}
+
+void printStartups(const std::vector<Program>& programs,
+                   const std::vector<std::vector<Times>>& times) {
+    const double bare = median(each(times[0], &Times::main));
+    for (std::size_t i = 0; i < programs.size(); ++i) {
+        if (programs[i].writesSteps) continue;
+        const std::vector<double> main = each(times[i], &Times::main);
+        const auto [best, worst] = std::minmax_element(main.begin(), main.end());
+        std::printf("start-up, %s: median %.1f ms (best %.1f, worst %.1f), %.2f x bare",
+                    programs[i].label, median(main), *best, *worst, median(main) / bare);
+        if (!programs[i].warning.empty()) {
+            const double warning = median(each(times[i], &Times::warning));
+            std::printf("; warning shown at %.1f ms, %.2f x bare", warning, warning / bare);
+        }
+        std::printf("\n");
+    }
+}
+
+// Each step's median over the rounds and the middle half of its values (how
+// noisy it was), in the order the steps come.
+void printSteps(const std::vector<Times>& rounds, double programMedian) {
+    std::vector<std::string> order;
+    std::map<std::string, std::vector<double>> steps;
+    for (const Times& round : rounds) {
+        for (const auto& [step, ms] : round.steps) {
+            if (!steps.count(step)) order.push_back(step);
+            steps[step].push_back(ms);
+        }
+    }
+    std::printf(
+        "start-up without music, step by step (medians of %zu fresh starts, the middle half in "
+        "brackets; a step pays the first loads it brings):\n",
+        rounds.size());
+    double sum = 0;
+    for (const std::string& step : order) {
+        const std::vector<double>& values = steps[step];
+        sum += median(values);
+        std::printf("  %7.1f ms  [%5.1f, %5.1f]  %s\n", median(values), quantile(values, 0.25),
+                    quantile(values, 0.75), step.c_str());
+    }
+    std::printf(
+        "  %7.1f ms  sum of the steps; the step-by-step start-up took %.1f ms, SpeeDRaiL "
+        "without music %.1f ms (medians)\n",
+        sum, median(each(rounds, &Times::main)), programMedian);
 }
 
 }  // namespace
@@ -127,36 +258,32 @@ int main() {
     ::CreateDirectoryW(emptyFolder.c_str(), nullptr);
 
     const std::wstring dist = windowsPath(SPEEDRAIL_DIST_DIR);
+    const std::wstring warning = toWide(speedrail::message_box::kTitle);
+    const std::wstring caption = toWide(speedrail::layout::window().caption);
     const std::vector<Program> programs = {
-        {L"bare window", windowsPath(SPEEDRAIL_BARE_WINDOW), dist, nullptr, L"Bare window"},
-        {L"SpeeDRaiL, music", dist + L"\\SpeeDRaiL.exe", dist, L"Información - SpeeDRaiL",
-         L"SpeeDRaiL > Ejecute como Admin..."},
-        {L"SpeeDRaiL, no music", dist + L"\\SpeeDRaiL.exe", emptyFolder, L"Información - SpeeDRaiL",
-         L"SpeeDRaiL > Ejecute como Admin..."},
+        {"bare window", windowsPath(SPEEDRAIL_BARE_WINDOW), dist, {}, L"Bare window", false},
+        {"SpeeDRaiL, music", dist + L"\\SpeeDRaiL.exe", dist, warning, caption, false},
+        {"SpeeDRaiL, no music", dist + L"\\SpeeDRaiL.exe", emptyFolder, warning, caption, false},
+        {"step by step", windowsPath(SPEEDRAIL_STARTUP_STEPS), emptyFolder, warning, caption, true},
     };
+    constexpr std::size_t kNoMusic = 2;
+    constexpr std::size_t kStepByStep = 3;
 
-    // One start each to warm the file cache, then the measured rounds.
+    // One start each to warm the file cache, then the measured rounds, every
+    // other one in reverse order: no program always follows the same one,
+    // whose end may still keep the machine busy.
     for (const Program& program : programs) startOnce(program);
-    std::vector<std::vector<double>> mainTimes(programs.size());
-    std::vector<std::vector<double>> warningTimes(programs.size());
+    std::vector<std::vector<Times>> times(programs.size());
     for (int run = 0; run < kRuns; ++run) {
-        for (std::size_t i = 0; i < programs.size(); ++i) {
-            const Times times = startOnce(programs[i]);
-            if (times.main < 0) return 1;
-            mainTimes[i].push_back(times.main);
-            warningTimes[i].push_back(times.warning);
+        for (std::size_t turn = 0; turn < programs.size(); ++turn) {
+            const std::size_t i = run % 2 == 0 ? turn : programs.size() - 1 - turn;
+            times[i].push_back(startOnce(programs[i]));
+            if (times[i].back().main < 0) return 1;
         }
     }
 
-    const double bare = median(mainTimes[0]);
-    for (std::size_t i = 0; i < programs.size(); ++i) {
-        const auto [best, worst] = std::minmax_element(mainTimes[i].begin(), mainTimes[i].end());
-        std::printf("start-up, %ls: median %.1f ms (best %.1f, worst %.1f), %.2f x bare",
-                    programs[i].label, median(mainTimes[i]), *best, *worst,
-                    median(mainTimes[i]) / bare);
-        if (programs[i].warning) std::printf("; warning shown at %.1f ms", median(warningTimes[i]));
-        std::printf("\n");
-    }
+    printStartups(programs, times);
+    printSteps(times[kStepByStep], median(each(times[kNoMusic], &Times::main)));
     ::RemoveDirectoryW(emptyFolder.c_str());
     return 0;
 }
