@@ -32,7 +32,7 @@ using speedrail::win32::InheritedHandles;
 using speedrail::win32::toWide;
 using speedrail::win32::UniqueKernelHandle;
 
-constexpr int kRuns = 21;
+constexpr int kRuns = 41;
 constexpr double kTimeoutMs = 60000;
 
 // Milliseconds on the clock the step-by-step child writes its counts in.

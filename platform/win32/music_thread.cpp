@@ -16,7 +16,7 @@ namespace {
 
 constexpr DWORD kEndWaitMs = 2000;
 // The longest the player waits for the window's thread before it is made.
-constexpr UINT kWindowWaitMs = 5000;
+constexpr DWORD kWindowWaitMs = 5000;
 
 struct Command {
     enum class Kind { Play, Close, End } kind;
@@ -55,22 +55,16 @@ void dispatchPendingMessages() {
     }
 }
 
-// Returns once `window`'s thread handles the messages sent to it.
-void waitForWindowThread(HWND window) {
-    DWORD_PTR ignored = 0;
-    if (window) ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kWindowWaitMs, &ignored);
-}
-
 // Carries out one command; false once the thread is to end.
 bool carryOut(const Command& command, std::unique_ptr<MusicPlayer>& player,
-              const MusicPlayerFactory& create, HWND window) {
+              const MusicPlayerFactory& create, const UniqueKernelHandle* windowIdle) {
     try {
         if (command.kind == Command::Kind::End) {
             if (player) player->close();
             return false;
         }
         if (!player) {
-            waitForWindowThread(window);
+            if (windowIdle) ::WaitForSingleObject(windowIdle->get(), kWindowWaitMs);
             player = create();
         }
         if (!player) return true;
@@ -85,7 +79,8 @@ bool carryOut(const Command& command, std::unique_ptr<MusicPlayer>& player,
     return true;
 }
 
-void runCommands(MusicThread::Queue& queue, const MusicPlayerFactory& create, HWND window) {
+void runCommands(MusicThread::Queue& queue, const MusicPlayerFactory& create,
+                 const UniqueKernelHandle* windowIdle) {
     const ComApartment apartment;
     std::unique_ptr<MusicPlayer> player;
     for (;;) {
@@ -98,22 +93,24 @@ void runCommands(MusicThread::Queue& queue, const MusicPlayerFactory& create, HW
         }
         if (woken != WAIT_OBJECT_0) return;
         for (const Command& command : queue.take()) {
-            if (!carryOut(command, player, create, window)) return;
+            if (!carryOut(command, player, create, windowIdle)) return;
         }
     }
 }
 
 }  // namespace
 
-MusicThread::MusicThread(MusicPlayerFactory create, HWND window)
+MusicThread::MusicThread(MusicPlayerFactory create,
+                         std::shared_ptr<const UniqueKernelHandle> windowIdle)
     : queue_(std::make_shared<Queue>()) {
     if (!queue_->waiting || !queue_->ended) {
         throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
     }
-    thread_ = std::thread([queue = queue_, create = std::move(create), window] {
-        runCommands(*queue, create, window);
-        ::SetEvent(queue->ended.get());
-    });
+    thread_ = std::thread(
+        [queue = queue_, create = std::move(create), windowIdle = std::move(windowIdle)] {
+            runCommands(*queue, create, windowIdle.get());
+            ::SetEvent(queue->ended.get());
+        });
 }
 
 MusicThread::~MusicThread() {

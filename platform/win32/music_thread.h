@@ -5,12 +5,12 @@
 // hands it commands and never waits for them.
 #pragma once
 
-#include <windows.h>
-
 #include <functional>
 #include <memory>
 #include <string>
 #include <thread>
+
+#include "platform/win32/unique_handle.h"
 
 namespace speedrail::win32 {
 
@@ -30,12 +30,12 @@ using MusicPlayerFactory = std::function<std::unique_ptr<MusicPlayer>()>;
 
 class MusicThread {
 public:
-    // Starts the thread. The player is made only once the thread of
-    // `window` (if any) reads its messages again: making it is heavy work
-    // (the media player loads its codecs) that must not slow the window's
-    // start on a machine with few cores. Throws std::system_error when no
-    // thread can start.
-    MusicThread(MusicPlayerFactory create, HWND window);
+    // Starts the thread. The player is made only once `windowIdle` (if
+    // any) is set, when the window's thread has nothing else to do: making
+    // it is heavy work (the media player loads its codecs) that must not
+    // slow the window's start on a machine with few cores. Throws
+    // std::system_error when no thread can start.
+    MusicThread(MusicPlayerFactory create, std::shared_ptr<const UniqueKernelHandle> windowIdle);
     // Closes the player and ends the thread, waiting at most two seconds: a
     // player that takes longer is left to the end of the process.
     ~MusicThread();

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/win32/idle_signal.h"
 #include "platform/win32/media_player.h"
 #include "platform/win32/midi_sequencer.h"
 #include "platform/win32/music_files.h"
@@ -48,7 +49,10 @@ void Win32Platform::setPlayerUrl(const std::string& url) {
     try {
         if (!music_) {
             if (!hasMusicFile(url)) return;
-            music_ = std::make_unique<MusicThread>(musicPlayerFactory(), owner_);
+            // The player waits until the window's thread, if there is a window,
+            // has nothing else to do.
+            music_ = std::make_unique<MusicThread>(musicPlayerFactory(),
+                                                   owner_ ? signalWhenIdle() : nullptr);
         }
         music_->play(url);
     } catch (...) {
