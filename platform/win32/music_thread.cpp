@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <deque>
 #include <mutex>
 #include <system_error>
@@ -55,19 +56,12 @@ void dispatchPendingMessages() {
     }
 }
 
-// Carries out one command; false once the thread is to end.
-bool carryOut(const Command& command, std::unique_ptr<MusicPlayer>& player,
-              const MusicPlayerFactory& create, const UniqueKernelHandle* windowIdle) {
+// Carries out a command to play or to close.
+void carryOut(const Command& command, std::unique_ptr<MusicPlayer>& player,
+              const MusicPlayerFactory& create) {
     try {
-        if (command.kind == Command::Kind::End) {
-            if (player) player->close();
-            return false;
-        }
-        if (!player) {
-            if (windowIdle) ::WaitForSingleObject(windowIdle->get(), kWindowWaitMs);
-            player = create();
-        }
-        if (!player) return true;
+        if (!player) player = create();
+        if (!player) return;
         if (command.kind == Command::Kind::Play) {
             player->play(command.name);
         } else {
@@ -76,11 +70,14 @@ bool carryOut(const Command& command, std::unique_ptr<MusicPlayer>& player,
     } catch (...) {
         // The music is no one's concern but this thread's.
     }
-    return true;
 }
 
 void runCommands(MusicThread::Queue& queue, const MusicPlayerFactory& create,
                  const UniqueKernelHandle* windowIdle) {
+    // Nothing, not even COM or a message queue, before the window's thread
+    // has nothing else to do: a thread's first window call (under Wine, a
+    // display connection of its own) would slow the window's start too.
+    if (windowIdle) ::WaitForSingleObject(windowIdle->get(), kWindowWaitMs);
     const ComApartment apartment;
     std::unique_ptr<MusicPlayer> player;
     for (;;) {
@@ -92,9 +89,17 @@ void runCommands(MusicThread::Queue& queue, const MusicPlayerFactory& create,
             continue;
         }
         if (woken != WAIT_OBJECT_0) return;
-        for (const Command& command : queue.take()) {
-            if (!carryOut(command, player, create, windowIdle)) return;
+        const std::deque<Command> commands = queue.take();
+        // The end comes last; whatever was still to play before it is moot.
+        if (std::any_of(commands.begin(), commands.end(),
+                        [](const Command& c) { return c.kind == Command::Kind::End; })) {
+            try {
+                if (player) player->close();
+            } catch (...) {
+            }
+            return;
         }
+        for (const Command& command : commands) carryOut(command, player, create);
     }
 }
 
@@ -102,7 +107,7 @@ void runCommands(MusicThread::Queue& queue, const MusicPlayerFactory& create,
 
 MusicThread::MusicThread(MusicPlayerFactory create,
                          std::shared_ptr<const UniqueKernelHandle> windowIdle)
-    : queue_(std::make_shared<Queue>()) {
+    : queue_(std::make_shared<Queue>()), windowIdle_(windowIdle) {
     if (!queue_->waiting || !queue_->ended) {
         throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
     }
@@ -115,6 +120,8 @@ MusicThread::MusicThread(MusicPlayerFactory create,
 
 MusicThread::~MusicThread() {
     queue_->push({Command::Kind::End, {}});
+    // The window's thread no longer reads messages: the thread waits no more.
+    if (windowIdle_) ::SetEvent(windowIdle_->get());
     if (::WaitForSingleObject(queue_->ended.get(), kEndWaitMs) == WAIT_OBJECT_0) {
         thread_.join();
     } else {

@@ -51,6 +51,7 @@ public:
 
 private:
     std::shared_ptr<Queue> queue_;
+    std::shared_ptr<const UniqueKernelHandle> windowIdle_;
     std::thread thread_;
 };
 
