@@ -16,7 +16,7 @@ namespace speedrail::win32 {
 namespace {
 
 constexpr DWORD kEndWaitMs = 2000;
-// The longest the player waits for the window's thread before it is made.
+// The longest the thread waits for the window's thread before it starts.
 constexpr DWORD kWindowWaitMs = 5000;
 
 struct Command {

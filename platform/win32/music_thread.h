@@ -30,7 +30,7 @@ using MusicPlayerFactory = std::function<std::unique_ptr<MusicPlayer>()>;
 
 class MusicThread {
 public:
-    // Starts the thread. The player is made only once `windowIdle` (if
+    // Starts the thread. It starts its work only once `windowIdle` (if
     // any) is set, when the window's thread has nothing else to do: making
     // it is heavy work (the media player loads its codecs) that must not
     // slow the window's start on a machine with few cores. Throws

@@ -15,10 +15,9 @@ std::int32_t Win32Platform::messageBox(const std::string& text, std::int32_t sty
                          static_cast<UINT>(style));
 }
 
-// The program runs elevated, and whatever its own shell started would
-// inherit that: a browser with administrator rights, perhaps in another
-// user's profile. So the desktop's own shell, which runs as the signed-in
-// user, is asked to open the address, on a worker: it may be slow or hung.
+// On a worker: the shell asked may be slow or hung. Which shell is asked,
+// the desktop's or the program's own, the worker decides by the program's
+// rights (openWebAddressNow).
 void Win32Platform::openWebAddress(const std::string& address) {
     openOnWorker(owner_, desktopShellRoute(), toWide(address));
 }

@@ -49,7 +49,7 @@ void Win32Platform::setPlayerUrl(const std::string& url) {
     try {
         if (!music_) {
             if (!hasMusicFile(url)) return;
-            // The player waits until the window's thread, if there is a window,
+            // The thread waits until the window's thread, if there is a window,
             // has nothing else to do.
             music_ = std::make_unique<MusicThread>(musicPlayerFactory(),
                                                    owner_ ? signalWhenIdle() : nullptr);

@@ -11,7 +11,6 @@
 #include "app/win32/control_window_ids.h"
 #include "app/win32/drawing/gdi_scope.h"
 #include "app/win32/drawing/pictures.h"
-#include "app/win32/drawing/resource_ids.h"
 #include "platform/win32/wide_text.h"
 #include "window_fixture.h"
 
@@ -121,8 +120,7 @@ TEST_F(WindowTest, EveryPictureIsDecodedFromTheResources) {
     PictureDecoder decoder;
     for (const layout::Control& c : layout::controls()) {
         if (!c.picture) continue;
-        EXPECT_TRUE(decoder.load(::GetModuleHandleW(nullptr), pictureResourceId(c.picture)))
-            << c.name;
+        EXPECT_TRUE(decoder.load(c.picture)) << c.name;
         if (child(c.id)) continue;  // a button draws its own picture
         const layout::PixelRect r = pixelRect(c.id);
         std::set<COLORREF> colours;

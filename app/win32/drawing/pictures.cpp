@@ -114,8 +114,10 @@ PictureDecoder::PictureDecoder() {
 // Defined here, where the factory's type is complete.
 PictureDecoder::~PictureDecoder() = default;
 
-std::optional<Picture> PictureDecoder::load(HMODULE module, int id) {
-    if (!factory_) return {};
+std::optional<Picture> PictureDecoder::load(const char* name) {
+    const int id = pictureResourceId(name);
+    if (!factory_ || id == 0) return {};
+    const HMODULE module = ::GetModuleHandleW(nullptr);
     const HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(id), RT_RCDATA);
     if (!resource) return {};
     const HGLOBAL loaded = ::LoadResource(module, resource);
@@ -125,12 +127,6 @@ std::optional<Picture> PictureDecoder::load(HMODULE module, int id) {
     const UniqueComPtr<IWICBitmapSource> frame = decodeFirstFrame(factory_.get(), bytes, size);
     if (!frame) return {};
     return toBitmap(frame.get());
-}
-
-std::optional<Picture> PictureDecoder::load(const char* name) {
-    const int id = pictureResourceId(name);
-    if (id == 0) return {};
-    return load(::GetModuleHandleW(nullptr), id);
 }
 
 }  // namespace speedrail::win32

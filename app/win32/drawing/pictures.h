@@ -40,11 +40,9 @@ public:
     PictureDecoder(const PictureDecoder&) = delete;
     PictureDecoder& operator=(const PictureDecoder&) = delete;
 
-    // The RCDATA resource `id` of `module`, decoded; nothing when it is
-    // missing or cannot be decoded.
-    std::optional<Picture> load(HMODULE module, int id);
-    // The program's picture the layout names `name` ("IDR_BANNER_JPG");
-    // nothing for no name.
+    // The program's picture the layout names `name` ("IDR_BANNER_JPG"),
+    // decoded; nothing for no name, or when it is missing or cannot be
+    // decoded.
     std::optional<Picture> load(const char* name);
 
 private:

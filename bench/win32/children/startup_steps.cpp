@@ -19,7 +19,6 @@
 #include "app/win32/drawing/dpi.h"
 #include "app/win32/drawing/fonts.h"
 #include "app/win32/drawing/pictures.h"
-#include "app/win32/drawing/resource_ids.h"
 #include "app/win32/program.h"
 #include "form/layout.h"
 #include "platform/win32/com_apartment.h"
@@ -90,7 +89,7 @@ LRESULT CALLBACK noteCreation(int code, WPARAM wParam, LPARAM lParam) {
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-int run(HINSTANCE instance, int showCommand) {
+int run(int showCommand) {
     stepEnded("program loaded: image, manifest, imported DLLs, C++ runtime");
     restrictDllSearchToSystemFolder();
     const SystemLibrary msimg32(L"msimg32.dll");
@@ -104,7 +103,7 @@ int run(HINSTANCE instance, int showCommand) {
     {
         PictureDecoder decoder;
         for (const layout::Control& control : layout::controls()) {
-            if (const int id = pictureResourceId(control.picture)) decoder.load(instance, id);
+            decoder.load(control.picture);
         }
     }
     stepEnded("pictures");
@@ -129,6 +128,6 @@ int run(HINSTANCE instance, int showCommand) {
 }  // namespace
 }  // namespace speedrail::win32
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    return speedrail::win32::run(instance, showCommand);
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+    return speedrail::win32::run(showCommand);
 }
