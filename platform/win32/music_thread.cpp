@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <deque>
 #include <mutex>
 #include <system_error>
@@ -29,6 +30,9 @@ struct Command {
 struct MusicThread::Queue {
     std::mutex mutex;
     std::deque<Command> commands;
+    // Set once the end is asked: from then on no player is made and no
+    // command carried out, even one taken before.
+    std::atomic<bool> ending{false};
     UniqueKernelHandle waiting{::CreateEventW(nullptr, FALSE, FALSE, nullptr)};
     UniqueKernelHandle ended{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
 
@@ -56,12 +60,13 @@ void dispatchPendingMessages() {
     }
 }
 
-// Carries out a command to play or to close.
+// Carries out a command to play or to close, unless the end was asked
+// meanwhile: making the player can take long.
 void carryOut(const Command& command, std::unique_ptr<MusicPlayer>& player,
-              const MusicPlayerFactory& create) {
+              const MusicPlayerFactory& create, const std::atomic<bool>& ending) {
     try {
-        if (!player) player = create();
-        if (!player) return;
+        if (!player && !ending) player = create();
+        if (!player || ending) return;
         if (command.kind == Command::Kind::Play) {
             player->play(command.name);
         } else {
@@ -78,6 +83,7 @@ void runCommands(MusicThread::Queue& queue, const MusicPlayerFactory& create,
     // has nothing else to do: a thread's first window call (under Wine, a
     // display connection of its own) would slow the window's start too.
     if (windowIdle) ::WaitForSingleObject(windowIdle->get(), kWindowWaitMs);
+    if (queue.ending) return;
     const ComApartment apartment;
     std::unique_ptr<MusicPlayer> player;
     for (;;) {
@@ -99,7 +105,7 @@ void runCommands(MusicThread::Queue& queue, const MusicPlayerFactory& create,
             }
             return;
         }
-        for (const Command& command : commands) carryOut(command, player, create);
+        for (const Command& command : commands) carryOut(command, player, create, queue.ending);
     }
 }
 
@@ -119,6 +125,7 @@ MusicThread::MusicThread(MusicPlayerFactory create,
 }
 
 MusicThread::~MusicThread() {
+    queue_->ending = true;
     queue_->push({Command::Kind::End, {}});
     // The window's thread no longer reads messages: the thread waits no more.
     if (windowIdle_) ::SetEvent(windowIdle_->get());

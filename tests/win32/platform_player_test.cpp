@@ -1,12 +1,15 @@
 // The background-music player: it must take any name quietly, and its MIDI
 // sequencer fallback must really play.
 #include <array>
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/form1.h"
+#include "platform/win32/idle_signal.h"
 #include "platform/win32/midi_sequencer.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
@@ -30,24 +33,28 @@ std::string tinyMidiFile() {
            std::string("\x00\x00\x00", 3) + static_cast<char>(track.size()) + track;
 }
 
-// What each sequencer this process holds open reports ("playing", ...),
-// read from MCI's own list of the process's open devices.
-std::vector<std::wstring> openSequencerModes() {
+// MCI's answer to a command; a refusal fails the test.
+std::wstring mciAnswer(const std::wstring& command) {
     const SystemLibrary winmm(L"winmm.dll");
     const auto send = winmm.find<decltype(&::mciSendStringW)>("mciSendStringW");
-    const auto answer = [&](const std::wstring& command) {
-        std::array<wchar_t, 128> text{};
-        if (!send || send(command.c_str(), text.data(), static_cast<UINT>(text.size()), nullptr)) {
-            ADD_FAILURE() << "MCI refused: " << toUtf8(command);
-        }
-        return std::wstring(text.data());
-    };
+    std::array<wchar_t, 128> text{};
+    if (!send || send(command.c_str(), text.data(), static_cast<UINT>(text.size()), nullptr)) {
+        ADD_FAILURE() << "MCI refused: " << toUtf8(command);
+    }
+    return std::wstring(text.data());
+}
+
+// How many sequencers this process holds open, on any of its threads.
+int openSequencers() { return std::stoi(L"0" + mciAnswer(L"sysinfo sequencer quantity open")); }
+
+// What each sequencer this thread holds open reports ("playing", ...), read
+// from MCI's own list of the process's open devices.
+std::vector<std::wstring> openSequencerModes() {
     std::vector<std::wstring> modes;
-    const int open = std::stoi(L"0" + answer(L"sysinfo sequencer quantity open"));
-    for (int device = 1; device <= open; ++device) {
+    for (int device = 1, open = openSequencers(); device <= open; ++device) {
         const std::wstring name =
-            answer(L"sysinfo sequencer name " + std::to_wstring(device) + L" open");
-        modes.push_back(answer(L"status " + name + L" mode"));
+            mciAnswer(L"sysinfo sequencer name " + std::to_wstring(device) + L" open");
+        modes.push_back(mciAnswer(L"status " + name + L" mode"));
     }
     return modes;
 }
@@ -76,6 +83,7 @@ public:
     class Player : public MusicPlayer {
     public:
         explicit Player(std::shared_ptr<EventLog> log) : log_(std::move(log)) {}
+        ~Player() override { log_->add("player gone"); }
         void play(const std::string& name) override { log_->add("play " + name); }
         void close() override {}
 
@@ -111,6 +119,65 @@ TEST_F(PlatformPlayerTest, TheWarningShowsWhileThePlayerIsBeingMadeAndTheTrackPl
               (std::vector<std::string>{"message box", "player made", "play  0.mid"}));
 }
 
+// The music waits for the window's thread to be idle. That thread is idle
+// inside the start-up warning's own message loop, so the signal comes while
+// the box shows, long before any limit on the wait: the box is closed only
+// once the signal has come, or the test's wait is over.
+TEST(IdleSignal, ComesWhileAMessageBoxShows) {
+    const auto idle = signalWhenIdle();
+    std::atomic<bool> signalled{false};
+    std::thread closer([&] {
+        signalled = ::WaitForSingleObject(idle->get(), kWaitMs) == WAIT_OBJECT_0;
+        HWND box = nullptr;
+        waitFor([&] { return (box = ::FindWindowW(nullptr, L"SpeeDRaiL idle")) != nullptr; },
+                kWaitMs);
+        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    ::MessageBoxW(nullptr, L"", L"SpeeDRaiL idle", MB_OK);
+    closer.join();
+    EXPECT_TRUE(signalled);
+}
+
+// A platform whose music thread makes its player with `make`.
+class PlayerOf : public ConfirmingPlatform {
+public:
+    explicit PlayerOf(MusicPlayerFactory make) : make_(std::move(make)) {}
+    MusicPlayerFactory musicPlayerFactory() const override { return make_; }
+
+private:
+    MusicPlayerFactory make_;
+};
+
+// The end waits two seconds at most for a player that hangs in its making,
+// and what was queued before it is not carried out once that player is made.
+TEST_F(PlatformPlayerTest, TheEndWaitsForNoHungPlayerAndCancelsWhatWasQueued) {
+    createFile("0.mid", tinyMidiFile());
+    const auto log = std::make_shared<EventLog>();
+    auto platform = std::make_unique<PlayerOf>([log] {
+        log->add("making");
+        ::WaitForSingleObject(log->playerReleased.get(), kWaitMs);
+        return std::make_unique<SlowToMakePlayer::Player>(log);
+    });
+    platform->setPlayerUrl(" 0.mid");
+    ASSERT_TRUE(waitFor([&] { return !log->read().empty(); }, kWaitMs));
+    const ULONGLONG asked = ::GetTickCount64();
+    platform.reset();
+    EXPECT_LT(::GetTickCount64() - asked, 3000u);
+    ::SetEvent(log->playerReleased.get());
+    ASSERT_TRUE(waitFor([&] { return log->read().size() > 1; }, kWaitMs));
+    EXPECT_EQ(log->read(), (std::vector<std::string>{"making", "player gone"}));
+}
+
+// A player that throws anything leaves the program going on.
+TEST_F(PlatformPlayerTest, APlayerThatThrowsAnythingLeavesTheProgramGoingOn) {
+    createFile("0.mid", tinyMidiFile());
+    const auto made = std::make_shared<std::atomic<int>>(0);
+    PlayerOf platform([made]() -> std::unique_ptr<MusicPlayer> { throw ++*made; });
+    platform.setPlayerUrl(" 0.mid");
+    platform.closePlayer();
+    EXPECT_TRUE(waitFor([&] { return *made == 2; }, kWaitMs));
+}
+
 // The sequencer plays a track named as the handlers name them, and every
 // close, whatever was asked before it, leaves no sequencer open.
 TEST_F(PlatformPlayerTest, SequencerPlaysATrackAndLeavesNothingOpenAfterAnyClose) {
@@ -128,6 +195,12 @@ TEST_F(PlatformPlayerTest, SequencerPlaysATrackAndLeavesNothingOpenAfterAnyClose
         sequencer.close();
         EXPECT_TRUE(openSequencerModes().empty());
     }
+    // Nor does the program's end, on the music's thread.
+    auto platform = std::make_unique<PlayerOf>([] { return std::make_unique<MidiSequencer>(); });
+    platform->setPlayerUrl(" 2.mid");
+    EXPECT_TRUE(waitFor([] { return openSequencers() == 1; }, kWaitMs));
+    platform.reset();
+    EXPECT_EQ(openSequencers(), 0);
 }
 
 }  // namespace
