@@ -45,21 +45,29 @@ Form1::Form1(WindowOps& window, PlatformOps& platform) : form_(window, platform)
 
 template <typename Handler>
 void Form1::handle(Handler handler) {
-    {
-        struct Running {
-            int& count;
-            explicit Running(int& running) : count(++running) {}
-            ~Running() { --count; }
-        } running(handlersRunning_);
+    if (handlerRunning_) return;
+    const auto ended = [this] {
+        handlerRunning_ = false;
+        deliverWaitingAnswer();
+    };
+    handlerRunning_ = true;
+    try {
         handler();
+    } catch (...) {
+        ended();
+        throw;
     }
-    deliverWaitingAnswer();
+    ended();
 }
 
 void Form1::deliverWaitingAnswer() {
-    if (handlersRunning_ > 0 || !answerWaiting_) return;
+    if (handlerRunning_ || !answerWaiting_) return;
     const WebAnswer answer = *std::exchange(answerWaiting_, std::nullopt);
-    handle([&] { PageAnswered(form_, answer); });
+    handle([&] { answerPage(form_, answer); });
+}
+
+void Form1::Form_Load() {
+    handle([this] { load(); });
 }
 
 // A box's click changes its value; the box-change rule then runs the box's

@@ -20,28 +20,32 @@ public:
 
     // A click on a control, by mouse, key or screen reader: runs its
     // handler (a box first takes its other value). Nothing for a control
-    // that has no click of its own.
+    // that has no click of its own, and nothing while another handler runs
+    // (inside a message box it shows): handlers run one at a time.
     void Click(layout::ControlId control);
     // Whether a click on the control runs a handler.
     static bool HasClick(layout::ControlId control);
-    // A click on a list entry: its tick changes.
+    // A click on a list entry: its tick changes, as for Click.
     void ToggleEntry(std::int16_t index);
     // The platform's answer to the web page requested last. One that comes
-    // while a handler runs (inside a message box it shows) waits until the
-    // handler has ended: a scan or a run is never interrupted by it.
+    // while a handler runs waits until the handler has ended: a scan or a
+    // run is never interrupted by it.
     void WebAddressAnswered(const WebAnswer& answer);
 
     const FormState& state() const { return form_.state; }
 
 private:
-    // Runs `handler`, then the answer that came while it ran.
+    // Runs `handler` unless another one runs, then the answer that came
+    // while it ran, even when it failed.
     template <typename Handler>
     void handle(Handler handler);
     // The waiting answer, once no handler runs.
     void deliverWaitingAnswer();
+    // Form_Load's steps.
+    void load();
 
     Form form_;
-    int handlersRunning_ = 0;  // more than one when a message box's loop runs another
+    bool handlerRunning_ = false;
     std::optional<WebAnswer> answerWaiting_;
 };
 

@@ -20,7 +20,7 @@ std::int16_t countMusicFiles(PlatformOps& platform) {
 
 }  // namespace
 
-void Form1::Form_Load() {
+void Form1::load() {
     PlatformOps& platform = form_.platform;
     FormState& state = form_.state;
     platform.seedRandom(platform.secondsSinceMidnight());

@@ -43,6 +43,8 @@ struct FormState {
     // The web address whose request the shell has not answered yet. Pages
     // are requested one at a time, so a stalled shell never gathers more.
     std::optional<std::string> pageRequested;
+    // The user has been told that this request is slow.
+    bool pageSlowTold = false;
 
     // Background music: how many "*.mid" files start-up counted, and the
     // name last handed to the player.

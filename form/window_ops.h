@@ -33,6 +33,9 @@ public:
     virtual void reclaimForeground() = 0;
     // Enables Check1 to Check5, in that order.
     virtual void enableBoxes() = 0;
+    // A web page was requested, or its request ended: the pointer shows
+    // that one is under way (FormState::pageRequested).
+    virtual void pageRequestChanged() = 0;
 
     // The status line's caption changed.
     virtual void statusChanged(Repaint when) = 0;

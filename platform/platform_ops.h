@@ -72,11 +72,12 @@ constexpr std::int32_t kAnswerOk = 1;
 constexpr std::int32_t kAnswerYes = 6;
 }  // namespace message_box
 
-// How a request to open a web address ended.
+// How a request to open a web address ended, or that it has not yet.
 enum class WebOutcome : int {
     Opened,          // the browser has the address
     NoDesktopShell,  // nothing on the desktop to ask, and the program may not open it itself
     Failed,          // the shell answered that it did not open it
+    Slow,            // no answer after kSlowWebAnswerMs; the request goes on
 };
 
 struct WebAnswer {
@@ -84,6 +85,9 @@ struct WebAnswer {
     // The shell's result: above 32 when opened, otherwise an error code.
     std::int32_t result = 0;
 };
+
+// How long a shell may take to open a page before the user is told it is slow.
+inline constexpr std::uint32_t kSlowWebAnswerMs = 10000;
 
 // The most of a service listing ever taken, from a file or from the
 // service manager: far above the biggest real listing (32,767 names of 256
@@ -119,9 +123,11 @@ public:
     // Starts opening a web address in the signed-in user's default browser,
     // in a normal window and as that user, never with this program's
     // rights, and returns at once: the shell may take long to answer, or
-    // never. Its answer comes later, once, on the window's thread, as an
-    // event of the window (Form1::WebAddressAnswered), never within this
-    // call.
+    // never. Its answer comes later, on the window's thread, as an event of
+    // the window (Form1::WebAddressAnswered), never within this call: a
+    // Slow notice once kSlowWebAnswerMs have passed without one, then the
+    // answer itself. Throws when the request cannot be handed over; then no
+    // answer comes.
     virtual void openWebAddress(const std::string& address) = 0;
 
     // Files in the working folder, addressed by bare name.

@@ -1,5 +1,5 @@
 // The web pages the pictures open: one request at a time, and the address
-// shown to the user whenever the page was not opened.
+// shown to the user whenever the page was not, or not yet, opened.
 #pragma once
 
 #include <string>
@@ -12,7 +12,7 @@ namespace speedrail {
 // unanswered nothing new is asked: the user gets the address instead.
 void openPage(Form& form, const std::string& address);
 
-// The platform's answer to the request under way.
-void PageAnswered(Form& form, const WebAnswer& answer);
+// The platform's answer to the request under way (Form1's web answer event).
+void answerPage(Form& form, const WebAnswer& answer);
 
 }  // namespace speedrail

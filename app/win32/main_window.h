@@ -55,6 +55,7 @@ public:
     void processPendingEvents() override;
     void reclaimForeground() override;
     void enableBoxes() override;
+    void pageRequestChanged() override { showPointerNow(); }
     void statusChanged(Repaint when) override;
     void boxChanged(Box box, Repaint when) override;
     void listChanged(Repaint when) override;
@@ -84,8 +85,9 @@ private:
     void onButtonUp(POINT client);
     HCURSOR cursorFor(layout::PointerStyle style) const;
     layout::PointerStyle pointerAt(HWND target, POINT client) const;
-    // The pointer shown over the point (client pixels) in the current state.
-    HCURSOR cursorAt(POINT client) const;
+    // The pointer shown over `target`, at the point (client pixels), in the
+    // current state.
+    HCURSOR cursorAt(HWND target, POINT client) const;
     bool onSetCursor(HWND target, int hitTest);
     void showPointerNow();
     bool onActivate(bool active, bool minimized);

@@ -27,6 +27,9 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     if (::GetClassInfoExW(instance, kClassName, &windowClass)) return;
+    // The pictures and labels handle no double click: its second press comes
+    // apart (WM_LBUTTONDBLCLK), so that it is not taken for a second click.
+    windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.hIcon = static_cast<HICON>(::LoadImageW(

@@ -113,7 +113,8 @@ LRESULT MainWindow::onGetDefaultId() const {
 }
 
 // A windowless control is clicked when the button goes down and comes up
-// over the same control.
+// over the same control. The second press of a double click comes as
+// WM_LBUTTONDBLCLK, which clicks nothing: a double click is one click.
 void MainWindow::onButtonDown(POINT client) {
     ::SetCapture(hwnd_);  // first: taking the capture again clears pressed_
     pressed_ = controlAt(client);
@@ -146,37 +147,37 @@ layout::PointerStyle MainWindow::pointerAt(HWND target, POINT client) const {
     return id ? layout::control(*id).pointer : layout::PointerStyle::Default;
 }
 
-HCURSOR MainWindow::cursorAt(POINT client) const {
+// The run's busy pointer over everything; while a web page is being opened,
+// the system's "working in background" pointer, as for any program that
+// starts something for the user; otherwise the control's own.
+HCURSOR MainWindow::cursorAt(HWND target, POINT client) const {
     if (pointer_ == Pointer::Busy) return busyCursor_.get();
-    // Disabled and hidden windows take no mouse input: the window under
-    // them decides the pointer, as it does for the system.
-    HWND target = ::ChildWindowFromPointEx(hwnd_, client, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED);
-    if (!target) target = hwnd_;
+    if (form_.state().pageRequested) return ::LoadCursorW(nullptr, IDC_APPSTARTING);
     return cursorFor(pointerAt(target, client));
 }
 
 bool MainWindow::onSetCursor(HWND target, int hitTest) {
-    if (pointer_ == Pointer::Busy) {
-        ::SetCursor(busyCursor_.get());
-        return true;
-    }
-    if (hitTest != HTCLIENT) return false;
+    if (pointer_ != Pointer::Busy && hitTest != HTCLIENT) return false;
     POINT cursor{};
     ::GetCursorPos(&cursor);
     ::ScreenToClient(hwnd_, &cursor);
-    ::SetCursor(cursorFor(pointerAt(target, cursor)));
+    ::SetCursor(cursorAt(target, cursor));
     return true;
 }
 
-// The runs change the pointer and then work without reading messages, so
-// the new pointer is put up at once rather than at the next mouse move.
+// A new pointer (a run's, a page request's) is put up at once rather than at
+// the next mouse move: the runs work without reading messages.
 void MainWindow::showPointerNow() {
     POINT cursor{};
     if (!::GetCursorPos(&cursor)) return;
     const HWND under = ::WindowFromPoint(cursor);
     if (under != hwnd_ && !::IsChild(hwnd_, under)) return;
     ::ScreenToClient(hwnd_, &cursor);
-    ::SetCursor(cursorAt(cursor));
+    // Disabled and hidden windows take no mouse input: the window under
+    // them decides the pointer, as it does for the system.
+    const HWND target =
+        ::ChildWindowFromPointEx(hwnd_, cursor, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED);
+    ::SetCursor(cursorAt(target ? target : hwnd_, cursor));
 }
 
 // ---------------------------------------------------------------------------

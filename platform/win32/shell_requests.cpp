@@ -17,7 +17,7 @@ std::int32_t Win32Platform::messageBox(const std::string& text, std::int32_t sty
 
 // On a worker: the shell asked may be slow or hung. Which shell is asked,
 // the desktop's or the program's own, the worker decides by the program's
-// rights (openWebAddressNow).
+// rights and user (openWebAddressNow).
 void Win32Platform::openWebAddress(const std::string& address) {
     openOnWorker(owner_, desktopShellRoute(), toWide(address));
 }

@@ -3,12 +3,11 @@
 // shellapi.h builds on the types windows.h declares.
 #include <shellapi.h>
 
-#include <system_error>
 #include <thread>
 #include <utility>
 
 #include "platform/win32/com_apartment.h"
-#include "platform/win32/elevation.h"
+#include "platform/win32/page_route.h"
 #include "platform/win32/shell_open_result.h"
 
 namespace speedrail::win32 {
@@ -35,21 +34,49 @@ WebAnswer openThroughOwnShell(const std::wstring& address) {
 }
 
 void post(HWND window, const WebAnswer& answer) {
-    ::PostMessageW(window, kWebAnswerMessage, static_cast<WPARAM>(answer.outcome),
-                   static_cast<LPARAM>(answer.result));
+    postUntilTaken(window, [&] {
+        return ::PostMessageW(window, kWebAnswerMessage, static_cast<WPARAM>(answer.outcome),
+                              static_cast<LPARAM>(answer.result)) != FALSE;
+    });
 }
+
+// The Slow notice, posted once the request has taken kSlowWebAnswerMs
+// unless it ended before. Its end waits for a notice on its way, which so
+// always comes before the answer.
+class SlowNotice {
+public:
+    explicit SlowNotice(HWND window) : window_(window) {
+        if (!::CreateTimerQueueTimer(&timer_, nullptr, fire, this, kSlowWebAnswerMs, 0,
+                                     WT_EXECUTEONLYONCE)) {
+            timer_ = nullptr;
+        }
+    }
+    ~SlowNotice() {
+        if (timer_) ::DeleteTimerQueueTimer(nullptr, timer_, INVALID_HANDLE_VALUE);
+    }
+    SlowNotice(const SlowNotice&) = delete;
+    SlowNotice& operator=(const SlowNotice&) = delete;
+
+private:
+    static void CALLBACK fire(void* self, BOOLEAN) {
+        post(static_cast<SlowNotice*>(self)->window_, {WebOutcome::Slow, 0});
+    }
+
+    HWND window_;
+    HANDLE timer_ = nullptr;
+};
 
 }  // namespace
 
 WebAnswer webAnswerOf(WPARAM wParam, LPARAM lParam) {
-    const auto outcome = wParam <= static_cast<WPARAM>(WebOutcome::Failed)
+    const auto outcome = wParam <= static_cast<WPARAM>(WebOutcome::Slow)
                              ? static_cast<WebOutcome>(wParam)
                              : WebOutcome::Failed;
     return {outcome, static_cast<std::int32_t>(lParam)};
 }
 
 WebAnswer openWebAddressNow(const DesktopShellRequest& desktopShell, const std::wstring& address) {
-    if (!processRunsAboveTheDesktop()) return openThroughOwnShell(address);
+    if (pageRouteOfThisProcess() == PageRoute::OwnShell) return openThroughOwnShell(address);
     const std::optional<HRESULT> answer = desktopShell(address);
     if (!answer) return {WebOutcome::NoDesktopShell, SE_ERR_ACCESSDENIED};
     const std::int32_t result = shellOpenResult(*answer);
@@ -57,20 +84,28 @@ WebAnswer openWebAddressNow(const DesktopShellRequest& desktopShell, const std::
 }
 
 void openOnWorker(HWND window, DesktopShellRequest desktopShell, std::wstring address) {
-    try {
-        std::thread([window, desktopShell = std::move(desktopShell), address = std::move(address)] {
-            WebAnswer answer = kNotOpened;
+    std::thread([window, desktopShell = std::move(desktopShell), address = std::move(address)] {
+        WebAnswer answer = kNotOpened;
+        {
+            const SlowNotice slow(window);
             try {
                 const ComApartment apartment;
                 answer = openWebAddressNow(desktopShell, address);
             } catch (...) {
                 // Nothing may leave the thread: the page simply did not open.
             }
-            post(window, answer);
-        }).detach();
-    } catch (const std::system_error&) {
-        post(window, kNotOpened);  // no thread to ask from
+        }
+        post(window, answer);
+    }).detach();
+}
+
+bool postUntilTaken(HWND window, const std::function<bool()>& post) {
+    constexpr DWORD kRetryMs = 100;
+    while (!post()) {
+        if (!::IsWindow(window)) return false;
+        ::Sleep(kRetryMs);
     }
+    return true;
 }
 
 }  // namespace speedrail::win32

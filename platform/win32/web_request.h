@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "platform/platform_ops.h"
@@ -12,20 +13,26 @@
 
 namespace speedrail::win32 {
 
-// Posted to the window that asked once the request has ended: wParam is
-// the WebOutcome, lParam the shell's result.
+// Posted to the window that asked once the request has ended, and before
+// that once it has taken kSlowWebAnswerMs: wParam is the WebOutcome, lParam
+// the shell's result.
 constexpr UINT kWebAnswerMessage = WM_APP + 3;
 WebAnswer webAnswerOf(WPARAM wParam, LPARAM lParam);
 
-// The whole request, on the calling thread, which needs COM. A process
-// above the desktop asks the desktop's shell (`desktopShell`), so that the
-// browser runs as the signed-in user; where there is none it starts
-// nothing. Any other process opens the address through its own shell.
+// The whole request, on the calling thread, which needs COM. The browser
+// must run as the desktop's user (pageRouteOfThisProcess): the process
+// opens the address through its own shell only where it is that user with
+// no more rights; otherwise it asks the desktop's shell (`desktopShell`),
+// and where there is none it starts nothing.
 WebAnswer openWebAddressNow(const DesktopShellRequest& desktopShell, const std::wstring& address);
 
 // Runs the request on a worker thread with a COM apartment of its own and
-// returns at once. The answer goes to `window` as kWebAnswerMessage,
-// however the request ends.
+// returns at once; throws when no thread can start. The answers go to
+// `window` as kWebAnswerMessage, however the request ends.
 void openOnWorker(HWND window, DesktopShellRequest desktopShell, std::wstring address);
+
+// Calls `post` until it succeeds: a full message queue refuses a post for a
+// while. False, without trying again, once `window` is gone.
+bool postUntilTaken(HWND window, const std::function<bool()>& post);
 
 }  // namespace speedrail::win32

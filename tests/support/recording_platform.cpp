@@ -1,5 +1,6 @@
 #include "tests/support/recording_platform.h"
 
+#include <new>
 #include <utility>
 
 #include "tests/support/listing.h"
@@ -80,6 +81,7 @@ void RecordingPlatform::closePlayer() { calls.push_back("close player"); }
 
 void RecordingPlatform::openWebAddress(const std::string& address) {
     calls.push_back("open " + address);
+    if (openFails) throw std::bad_alloc();
 }
 
 bool RecordingPlatform::normalFileExists(const std::string& name) {

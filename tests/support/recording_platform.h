@@ -60,6 +60,8 @@ public:
     std::function<bool(const std::string&)> launchFails;
     // Runs when a command line is launched (e.g. to write a listing).
     std::function<void(const std::string&)> onLaunch;
+    // Whether a web address fails to reach the shell's worker.
+    bool openFails = false;
     // Whether launched processes have ended when waited for.
     bool processesEnd = true;
 };

@@ -21,6 +21,10 @@ void RecordingWindow::enableBoxes() {
     events.push_back("enable boxes");
 }
 
+void RecordingWindow::pageRequestChanged() {
+    events.push_back(state_ && state_->pageRequested ? "page pending" : "page ended");
+}
+
 void RecordingWindow::statusChanged(Repaint when) {
     events.push_back("status " + (state_ ? state_->status : std::string("?")));
     if (when == Repaint::Now) events.push_back("repaint status");

@@ -16,6 +16,7 @@ public:
     void processPendingEvents() override;
     void reclaimForeground() override;
     void enableBoxes() override;
+    void pageRequestChanged() override;
     void statusChanged(Repaint when) override;
     void boxChanged(Box box, Repaint when) override;
     void listChanged(Repaint when) override;
@@ -25,7 +26,7 @@ public:
     void show(const FormState& state) { state_ = &state; }
 
     // E.g. "pointer 99", "status  > x", "repaint status", "set Check5 1",
-    // "repaint Check5", "list changed", "repaint list", "entry 3".
+    // "repaint Check5", "list changed", "repaint list", "entry 3", "page pending".
     std::vector<std::string> events;
     Pointer pointer = Pointer::Busy;
     bool boxesEnabled = false;

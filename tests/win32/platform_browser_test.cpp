@@ -10,14 +10,16 @@
 #include <atomic>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "app/win32/main_window.h"
 #include "form/site_info.h"
-#include "platform/win32/elevation.h"
+#include "platform/win32/page_route.h"
 #include "platform/win32/shell_open_result.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/web_request.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
 #include "tests/win32/confirming_platform.h"
@@ -89,14 +91,19 @@ struct AnsweredInWindow {
     explicit AnsweredInWindow(Arguments... arguments) : platform(arguments...) {
         platform.setOwnerWindow(window.hwnd());
     }
-    // Handles the window's messages until a request's answer has come.
-    bool answered() {
+    // Handles the window's messages until `condition` holds, or until a
+    // request's answer has come.
+    template <typename Condition>
+    bool pumpUntil(Condition condition) {
         return waitFor(
             [&] {
                 window.processPendingEvents();
-                return window.form().state().msgAnswer != 0;
+                return condition();
             },
             kWaitMs);
+    }
+    bool answered() {
+        return pumpUntil([&] { return window.form().state().msgAnswer != 0; });
     }
 };
 
@@ -130,27 +137,43 @@ TEST(ShellOpenResult, OnlyAPlainSuccessCountsAsOpened) {
     EXPECT_EQ(shellOpenResult(E_FAIL), SE_ERR_NOASSOC);
 }
 
-// Only a process with more rights than the desktop leaves the browser to the
-// desktop's shell.
-TEST(AboveTheDesktop, AFullTokenOrAnUnknownOneIsAboveTheDesktop) {
-    EXPECT_TRUE(aboveTheDesktop(TokenElevationTypeFull));
-    EXPECT_TRUE(aboveTheDesktop(std::nullopt));
-    EXPECT_FALSE(aboveTheDesktop(TokenElevationTypeDefault));  // UAC off, built-in Administrator
-    EXPECT_FALSE(aboveTheDesktop(TokenElevationTypeLimited));
+// The browser must run as the desktop's user with the desktop's rights.
+TEST(PageRoute, OnlyTheDesktopsOwnUserWithNoMoreRightsOpensPagesItself) {
+    EXPECT_EQ(pageRoute(TokenElevationTypeDefault, true), PageRoute::OwnShell);  // UAC off
+    EXPECT_EQ(pageRoute(TokenElevationTypeLimited, true), PageRoute::OwnShell);
+    EXPECT_EQ(pageRoute(TokenElevationTypeDefault, false),
+              PageRoute::DesktopShell);  // another user
+    EXPECT_EQ(pageRoute(TokenElevationTypeLimited, false), PageRoute::DesktopShell);
+    EXPECT_EQ(pageRoute(TokenElevationTypeFull, true), PageRoute::DesktopShell);
+    EXPECT_EQ(pageRoute(std::nullopt, true), PageRoute::DesktopShell);
+}
+
+// A full queue refuses the answer for a while: it is posted again until
+// taken, and no longer once the window is gone.
+TEST(PostUntilTaken, TriesAgainUntilTakenOrTheWindowIsGone) {
+    const HWND window =
+        ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    int tries = 0;
+    EXPECT_TRUE(postUntilTaken(window, [&] { return ++tries == 3; }));
+    EXPECT_EQ(tries, 3);
+    ::DestroyWindow(window);
+    EXPECT_FALSE(postUntilTaken(window, [] { return false; }));
 }
 
 // The desktop's shell as the test has it: it answers `answer`, at once or
-// only once released. The request owns what it waits on, so that a worker
-// that starts late never waits on a closed handle.
+// only once released, or throws. The request owns what it waits on, so that
+// a worker that starts late never waits on a closed handle.
 class StandInShell : public ConfirmingPlatform {
 public:
+    enum Behaviour { AtOnce, Held, Throwing };
     struct Gate {
         UniqueKernelHandle released{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
         std::atomic<int> requests{0};
         std::atomic<bool> answered{false};
     };
 
-    StandInShell(std::optional<HRESULT> answer, bool held) : answer_(answer), held_(held) {}
+    StandInShell(std::optional<HRESULT> answer, Behaviour behaviour)
+        : answer_(answer), behaviour_(behaviour) {}
     ~StandInShell() override { release(); }
     void release() const { ::SetEvent(gate->released.get()); }
 
@@ -158,37 +181,60 @@ public:
 
 private:
     DesktopShellRequest desktopShellRoute() const override {
-        return [gate = gate, answer = answer_, held = held_](const std::wstring&) {
+        return [gate = gate, answer = answer_, behaviour = behaviour_](const std::wstring&) {
             ++gate->requests;
-            if (held) ::WaitForSingleObject(gate->released.get(), kWaitMs);
+            if (behaviour == Throwing) throw std::runtime_error("the shell failed");
+            if (behaviour == Held) ::WaitForSingleObject(gate->released.get(), kWaitMs);
             gate->answered = true;
             return answer;
         };
     }
 
     std::optional<HRESULT> answer_;
-    bool held_;
+    Behaviour behaviour_;
 };
 
 using PageRequest = PlatformTest;
 
-// The shell is held for longer than any wait the click could make.
-TEST_F(PageRequest, AHeldShellLeavesTheWindowFreeIsAskedOnceAndItsLateAnswerOpensWithoutABox) {
-    if (!processRunsAboveTheDesktop()) GTEST_SKIP() << "only asked above the desktop";
-    AnsweredInWindow<StandInShell> asking(S_OK, true);
-    Form1& form = asking.window.form();
+bool askedOfDesktopShell() { return pageRouteOfThisProcess() == PageRoute::DesktopShell; }
 
+// The shell is held past the time a page may take: the click returns at
+// once, the pointer shows the request, the user is told once that it is
+// slow, and the late "opened" adds nothing.
+TEST_F(PageRequest, AHeldShellLeavesTheWindowFreeIsAskedOnceAndIsToldSlowOnce) {
+    if (!askedOfDesktopShell()) GTEST_SKIP() << "only the desktop's shell is stood in for";
+    AnsweredInWindow<StandInShell> asking(S_OK, StandInShell::Held);
+    Form1& form = asking.window.form();
+    const HWND window = asking.window.hwnd();
+    asking.window.setPointer(Pointer::Default);  // as start-up leaves it
+
+    const ULONGLONG clicked = ::GetTickCount64();
     form.Click(layout::ControlId::Image1);
     EXPECT_FALSE(asking.platform.gate->answered) << "the click waited for the shell";
-    form.Click(layout::ControlId::Image6);
-    EXPECT_EQ(asking.platform.boxesShown, 1);
-    EXPECT_NE(asking.platform.lastText.find("aún no ha respondido"), std::string::npos);
+    ::SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+                   MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, IDC_APPSTARTING));
+    ASSERT_TRUE(asking.pumpUntil([&] { return asking.platform.boxesShown > 0; }));
+    EXPECT_GE(::GetTickCount64() - clicked, kSlowWebAnswerMs);
+    EXPECT_NE(asking.platform.lastText.find("tardando"), std::string::npos);
 
     asking.platform.release();
     ASSERT_TRUE(asking.answered());
     EXPECT_GT(form.state().msgAnswer, 32);
     EXPECT_EQ(asking.platform.boxesShown, 1);
     EXPECT_EQ(asking.platform.gate->requests, 1);
+}
+
+// A shell that throws: the answer still comes, with the address, and the
+// next click asks again.
+TEST_F(PageRequest, AShellThatThrowsStillAnswersAndTheNextClickAsksAgain) {
+    if (!askedOfDesktopShell()) GTEST_SKIP() << "only the desktop's shell is stood in for";
+    AnsweredInWindow<StandInShell> asking(S_OK, StandInShell::Throwing);
+    asking.window.form().Click(layout::ControlId::Image1);
+    ASSERT_TRUE(asking.answered());
+    EXPECT_EQ(asking.platform.boxesShown, 1);
+    asking.window.form().Click(layout::ControlId::Image1);
+    EXPECT_TRUE(waitFor([&] { return asking.platform.gate->requests == 2; }, kWaitMs));
 }
 
 // No shell to ask, one that fails, and one that starts nothing: the user
@@ -199,7 +245,7 @@ TEST_F(PageRequest, EveryUnopenedPageShowsItsAddressAndStartsNothing) {
     for (const std::optional<HRESULT> answer :
          {std::optional<HRESULT>(), std::optional(E_FAIL), std::optional(S_FALSE)}) {
         SCOPED_TRACE(answer ? *answer : 0);
-        AnsweredInWindow<StandInShell> asking(answer, false);
+        AnsweredInWindow<StandInShell> asking(answer, StandInShell::AtOnce);
         asking.window.form().Click(layout::ControlId::Image1);
         ASSERT_TRUE(asking.answered());
         EXPECT_EQ(asking.platform.boxesShown, 1);

@@ -82,6 +82,7 @@ std::vector<ToolTip> toolTipsOf(HWND window) {
 std::string pointerName(HCURSOR pointer) {
     if (pointer == ::LoadCursorW(nullptr, IDC_ARROW)) return "arrow";
     if (pointer == ::LoadCursorW(nullptr, IDC_HELP)) return "help";
+    if (pointer == ::LoadCursorW(nullptr, IDC_APPSTARTING)) return "working";
     if (showsProgramPointer(pointer, IDC_HAND_POINTER)) return "hand";
     if (showsProgramPointer(pointer, IDC_BUSY)) return "busy";
     return "other";
@@ -171,6 +172,18 @@ HCURSOR WindowTest::pointerOver(POINT client) {
     ::SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
                    MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     return ::GetCursor();
+}
+
+void WindowTest::doubleClick(POINT client) {
+    pointerOver(client);  // the mouse goes there
+    std::array<INPUT, 4> presses{};
+    for (std::size_t i = 0; i < presses.size(); ++i) {
+        presses[i].type = INPUT_MOUSE;
+        presses[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+    }
+    EXPECT_EQ(::SendInput(static_cast<UINT>(presses.size()), presses.data(), sizeof(INPUT)),
+              presses.size());
+    window->processPendingEvents();
 }
 
 void WindowTest::scan(const std::vector<std::string>& names) {

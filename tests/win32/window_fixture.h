@@ -30,8 +30,9 @@ struct ToolTip {
 // The tools of the tool-tip control that `window` owns.
 std::vector<ToolTip> toolTipsOf(HWND window);
 
-// A pointer by what it shows: "arrow", "help", "hand" and "busy" (the
-// program's own images), else "other".
+// A pointer by what it shows: "arrow", "help", "working" (the system's
+// arrow with an hourglass), "hand" and "busy" (the program's own images),
+// else "other".
 std::string pointerName(HCURSOR pointer);
 
 class WindowTest : public ::testing::Test {
@@ -57,6 +58,9 @@ protected:
     void click(HWND target, POINT client);
     // The same on the main window's own surface.
     void clickForm(POINT client) { click(window->hwnd(), client); }
+    // A double click with the real mouse at a point of the shown window's
+    // surface, then the window's pending messages handled.
+    void doubleClick(POINT client);
     // TAB, or Shift+TAB, through the window's keyboard interface.
     void pressTab(bool shift = false);
     // A key pressed and released on the control with the focus.

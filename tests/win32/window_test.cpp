@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/win32/control_window_ids.h"
+#include "app/win32/drawing/colour.h"
 #include "app/win32/drawing/gdi_scope.h"
 #include "app/win32/drawing/pictures.h"
 #include "platform/win32/wide_text.h"
@@ -308,6 +309,39 @@ TEST_F(WindowTest, EnterPressesTheFocusedRunButtonOnly) {
     EXPECT_TRUE(platform.calls.empty());
 }
 
+// A double click on a picture is one click, whether the first press asked
+// for a web page or showed a box: the second press runs nothing.
+TEST_F(WindowTest, DoubleClickOnAPictureClicksItOnce) {
+    open(96, /*show=*/true);  // the mouse reaches only shown windows
+    const std::vector<std::string> page = callsOf<ControlId::Image1>(*window, platform);
+    const std::vector<std::string> help = callsOf<ControlId::Image5>(*window, platform);
+    doubleClick(centreOf(ControlId::Image1));
+    EXPECT_EQ(platform.calls, page);
+    window->form().WebAddressAnswered({});
+    platform.calls.clear();
+    doubleClick(centreOf(ControlId::Image5));
+    EXPECT_EQ(platform.calls, help);
+}
+
+// A box's band, a run button's face and the empty list are drawn in their
+// layout colours: a pixel of each, printed as the control paints itself.
+TEST_F(WindowTest, ControlsAreDrawnInTheirLayoutColours) {
+    open();
+    for (const ControlId id : {ControlId::Check2, ControlId::Command1, ControlId::List1}) {
+        RECT area{};
+        ::GetClientRect(child(id), &area);
+        const WindowDc screen(nullptr);
+        const UniqueMemoryDc dc(::CreateCompatibleDC(screen.get()));
+        const UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.get(), area.right, area.bottom));
+        const SelectedObject selected(dc.get(), bitmap.get());
+        ::SendMessageW(child(id), WM_PRINT, reinterpret_cast<WPARAM>(dc.get()),
+                       PRF_CLIENT | PRF_ERASEBKGND);
+        EXPECT_EQ(::GetPixel(dc.get(), area.right - 6, area.bottom / 2),
+                  toColorRef(*layout::control(id).back))
+            << layout::control(id).name;
+    }
+}
+
 TEST_F(WindowTest, ButtonReleasedOverAnotherControlClicksNothing) {
     open();
     const LPARAM down = MAKELPARAM(centreOf(ControlId::Image7).x, centreOf(ControlId::Image7).y);
@@ -338,6 +372,12 @@ TEST_F(WindowTest, PointerFollowsTheControlUnlessBusy) {
     window->enableBoxes();
     EXPECT_EQ(pointerName(pointerOver(centreOf(ControlId::Check1))), "help");
     EXPECT_EQ(pointerName(pointerOver(POINT{2, 250})), "arrow") << "bare window";
+
+    window->form().Click(ControlId::Image1);  // a web page is being opened
+    for (const PointerCase& c : cases) {
+        EXPECT_EQ(pointerName(pointerOver(centreOf(c.id))), "working")
+            << layout::control(c.id).name;
+    }
 
     window->setPointer(Pointer::Busy);
     for (const PointerCase& c : cases) {

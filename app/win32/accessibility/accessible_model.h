@@ -44,8 +44,13 @@ public:
     virtual bool select(long, long) { return false; }
 };
 
-// The state bits every window shows: unavailable while disabled, otherwise
-// focusable; focused; invisible while hidden.
+// Whether the window and every window it is a child of are enabled. A
+// message box disables its owner, and with it each control on it: no
+// default action may run then.
+bool enabledWithParents(HWND window);
+
+// The state bits every window shows: unavailable while it or a window it
+// lies in is disabled, otherwise focusable; focused; invisible while hidden.
 long windowState(HWND window);
 
 }  // namespace speedrail::win32

@@ -34,7 +34,7 @@ std::optional<std::string> AccessibleButton::defaultAction(long) const {
 // The click a mouse would make, posted: the client does not wait while a
 // run works or a message box is open.
 bool AccessibleButton::doDefaultAction(long) {
-    if (!::IsWindowEnabled(button_) || !::IsWindowVisible(button_)) return false;
+    if (!enabledWithParents(button_) || !::IsWindowVisible(button_)) return false;
     return ::PostMessageW(::GetParent(button_), WM_COMMAND,
                           MAKEWPARAM(::GetDlgCtrlID(button_), BN_CLICKED),
                           reinterpret_cast<LPARAM>(button_)) != FALSE;

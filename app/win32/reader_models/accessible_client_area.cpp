@@ -87,11 +87,13 @@ long AccessibleClientArea::role(long child) const {
     return ROLE_SYSTEM_STATICTEXT;
 }
 
-// Painted controls never take the focus.
+// Painted controls never take the focus, and are unavailable while the
+// window is disabled.
 long AccessibleClientArea::state(long child) const {
     if (child == CHILDID_SELF) return windowState(site_.hostWindow());
     const ControlId id = controlOf(child);
     long state = STATE_SYSTEM_READONLY;
+    if (!enabledWithParents(site_.hostWindow())) state |= STATE_SYSTEM_UNAVAILABLE;
     if (kindOf(id) == Kind::Link) state |= STATE_SYSTEM_LINKED;
     if (!layout::control(id).visible) state |= STATE_SYSTEM_INVISIBLE;
     return state;
@@ -104,7 +106,10 @@ std::optional<std::string> AccessibleClientArea::defaultAction(long child) const
 }
 
 bool AccessibleClientArea::doDefaultAction(long child) {
-    if (child == CHILDID_SELF || !Form1::HasClick(controlOf(child))) return false;
+    if (child == CHILDID_SELF || !Form1::HasClick(controlOf(child)) ||
+        !enabledWithParents(site_.hostWindow())) {
+        return false;
+    }
     return site_.postClick(controlOf(child));
 }
 

@@ -37,7 +37,7 @@ std::optional<std::string> AccessibleList::defaultAction(long child) const {
 }
 
 bool AccessibleList::doDefaultAction(long child) {
-    if (child == CHILDID_SELF) return false;
+    if (child == CHILDID_SELF || !enabledWithParents(window_)) return false;
     list_.toggle(entryOf(child));
     return true;
 }

@@ -1,0 +1,61 @@
+#include "platform/win32/page_route.h"
+
+#include <vector>
+
+#include "platform/win32/unique_handle.h"
+
+namespace speedrail::win32 {
+namespace {
+
+// The TOKEN_USER of a process's token, in a buffer of its own; empty when
+// it cannot be read.
+std::vector<BYTE> tokenUser(HANDLE process) {
+    UniqueKernelHandle token;
+    DWORD size = 0;
+    if (!::OpenProcessToken(process, TOKEN_QUERY, token.put())) return {};
+    ::GetTokenInformation(token.get(), TokenUser, nullptr, 0, &size);
+    std::vector<BYTE> user(size);
+    if (size == 0 || !::GetTokenInformation(token.get(), TokenUser, user.data(), size, &size)) {
+        return {};
+    }
+    return user;
+}
+
+PSID sidOf(std::vector<BYTE>& user) { return reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid; }
+
+}  // namespace
+
+PageRoute pageRoute(std::optional<TOKEN_ELEVATION_TYPE> type, bool desktopShellUser) {
+    const bool elevated = !type || *type == TokenElevationTypeFull;
+    return !elevated && desktopShellUser ? PageRoute::OwnShell : PageRoute::DesktopShell;
+}
+
+std::optional<TOKEN_ELEVATION_TYPE> processElevationType() {
+    UniqueKernelHandle token;
+    TOKEN_ELEVATION_TYPE type{};
+    DWORD size = 0;
+    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, token.put()) ||
+        !::GetTokenInformation(token.get(), TokenElevationType, &type, sizeof type, &size)) {
+        return std::nullopt;
+    }
+    return type;
+}
+
+bool runsAsDesktopShellUser() {
+    DWORD shellProcessId = 0;
+    const HWND shell = ::GetShellWindow();
+    if (!shell || !::GetWindowThreadProcessId(shell, &shellProcessId)) return false;
+    const UniqueKernelHandle shellProcess(
+        ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, shellProcessId));
+    if (!shellProcess) return false;
+    std::vector<BYTE> shellUser = tokenUser(shellProcess.get());
+    std::vector<BYTE> ownUser = tokenUser(::GetCurrentProcess());
+    return !shellUser.empty() && !ownUser.empty() &&
+           ::EqualSid(sidOf(shellUser), sidOf(ownUser)) != FALSE;
+}
+
+PageRoute pageRouteOfThisProcess() {
+    return pageRoute(processElevationType(), runsAsDesktopShellUser());
+}
+
+}  // namespace speedrail::win32

@@ -1,0 +1,32 @@
+// Which shell opens a web page, so that the browser always runs as the
+// desktop's user with the desktop's rights, never with this program's.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+namespace speedrail::win32 {
+
+enum class PageRoute {
+    OwnShell,      // the program's own shell: it is the desktop's user, with no more rights
+    DesktopShell,  // the desktop's shell, asked across processes; or nothing, without one
+};
+
+// The program's own shell only where its token is not elevated above its
+// user (TokenElevationTypeDefault: UAC off, the built-in Administrator;
+// Limited) and that user is the desktop shell's. An unknown type counts as
+// elevated, the rights the manifest asks for. "Run as another user" with
+// UAC off gives a Default token of a user who is not the desktop's.
+PageRoute pageRoute(std::optional<TOKEN_ELEVATION_TYPE> type, bool desktopShellUser);
+
+// This process's elevation type; nothing when its token cannot be read.
+std::optional<TOKEN_ELEVATION_TYPE> processElevationType();
+// Whether this process runs as the user of the process that shows the
+// desktop's shell window; false where there is none, or it cannot be read.
+bool runsAsDesktopShellUser();
+
+// The route for this process.
+PageRoute pageRouteOfThisProcess();
+
+}  // namespace speedrail::win32
