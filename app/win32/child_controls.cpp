@@ -6,6 +6,7 @@
 #include "app/win32/controls/button.h"
 #include "app/win32/controls/check_box.h"
 #include "app/win32/controls/graphical_button.h"
+#include "app/win32/controls/service_list_box.h"
 #include "form/box_controls.h"
 
 namespace speedrail::win32 {
@@ -39,11 +40,9 @@ std::unique_ptr<ChildControl> ChildControls::make(const layout::Control& control
             return std::make_unique<GraphicalButton>(control, click,
                                                      pictures.load(control.picture));
         case ControlKind::ListBox: {
-            auto list = std::make_unique<ServiceListBox>(
+            return std::make_unique<ServiceListBox>(
                 control, form.state().list,
                 [&form](std::int16_t entry) { form.ToggleEntry(entry); });
-            list_ = list.get();
-            return list;
         }
         default:
             return nullptr;
@@ -56,7 +55,6 @@ void ChildControls::setDpi(FontFaces& faces, int dpi) {
 
 // While they go, their windows' last messages find none of them.
 void ChildControls::clear() {
-    list_ = nullptr;
     const std::vector<std::unique_ptr<ChildControl>> going = std::move(controls_);
 }
 
@@ -80,28 +78,45 @@ ChildControl* ChildControls::findById(UINT windowId) const {
 }
 
 // WM_MEASUREITEM comes while the list's window is made, before its handle
-// is known: the window ids name the senders.
+// is known: the window ids name the senders. The colour requests name the
+// sender's window.
 std::optional<LRESULT> ChildControls::reflect(UINT message, WPARAM wParam, LPARAM lParam) const {
-    ChildControl* sender = nullptr;
     switch (message) {
         case WM_COMMAND:
-            sender = findById(LOWORD(wParam));
+            if (ChildControl* sender = findById(LOWORD(wParam))) {
+                sender->command(HIWORD(wParam));
+                return 0;
+            }
             break;
-        case WM_DRAWITEM:
-            sender = findById(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlID);
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (const ChildControl* sender = findById(item.CtlID)) {
+                sender->draw(item);
+                return TRUE;
+            }
             break;
-        case WM_MEASUREITEM:
-            sender = findById(reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam)->CtlID);
+        }
+        case WM_MEASUREITEM: {
+            auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            if (const ChildControl* sender = findById(item.CtlID)) {
+                sender->measure(item);
+                return TRUE;
+            }
             break;
+        }
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORLISTBOX:
-            sender = find(reinterpret_cast<HWND>(lParam));
+            if (const ChildControl* sender = find(reinterpret_cast<HWND>(lParam))) {
+                if (const HBRUSH back = sender->colour(reinterpret_cast<HDC>(wParam))) {
+                    return reinterpret_cast<LRESULT>(back);
+                }
+            }
             break;
         default:
             break;
     }
-    return sender ? sender->reflect(message, wParam, lParam) : std::nullopt;
+    return std::nullopt;
 }
 
 }  // namespace speedrail::win32
