@@ -40,8 +40,6 @@ public:
     std::optional<LRESULT> reflect(UINT message, WPARAM wParam, LPARAM lParam) const;
 
 private:
-    std::unique_ptr<ChildControl> make(const layout::Control& control, Form1& form,
-                                       PictureDecoder& pictures);
     ChildControl* findById(UINT windowId) const;
 
     std::vector<std::unique_ptr<ChildControl>> controls_;  // in tab order
