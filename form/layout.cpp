@@ -221,6 +221,16 @@ static_assert(placesDistinct([](const Control& c) { return c.tabIndex; }),
               "tab indexes must be distinct");
 static_assert(everyRow(hasItsColours), "a control the program draws needs its colours");
 
+// Each control's row, by ControlId.
+constexpr std::array<std::size_t, kControlCount> rowsById() {
+    std::array<std::size_t, kControlCount> rows{};
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        rows[static_cast<std::size_t>(kControls[row].id)] = row;
+    }
+    return rows;
+}
+constexpr std::array<std::size_t, kControlCount> kRowOf = rowsById();
+
 }  // namespace
 
 const WindowLayout& window() {
@@ -230,20 +240,19 @@ const WindowLayout& window() {
 
 const std::array<Control, kControlCount>& controls() { return kControls; }
 
-// Every id has its row (checked above).
-const Control& control(ControlId id) {
-    return *std::find_if(kControls.begin(), kControls.end(),
-                         [id](const Control& c) { return c.id == id; });
-}
+const Control& control(ControlId id) { return kControls[kRowOf[static_cast<std::size_t>(id)]]; }
 
+// The depths are distinct and below the control count (checked above).
 const std::vector<ControlId>& windowlessStacking() {
     static const std::vector<ControlId> order = [] {
-        std::vector<ControlId> painted;
+        std::array<std::optional<ControlId>, kControlCount> atDepth{};
         for (const Control& c : kControls) {
-            if (c.depth >= 0) painted.push_back(c.id);
+            if (c.depth >= 0) atDepth[static_cast<std::size_t>(c.depth)] = c.id;
         }
-        std::sort(painted.begin(), painted.end(),
-                  [](ControlId a, ControlId b) { return control(a).depth < control(b).depth; });
+        std::vector<ControlId> painted;
+        for (const std::optional<ControlId>& id : atDepth) {
+            if (id) painted.push_back(*id);
+        }
         return painted;
     }();
     return order;
