@@ -1,8 +1,9 @@
 // The main window and its 28 controls as data: kinds, captions, places in
-// twips, colours, fonts, pointers, tab indexes, tool tips, pictures and the
-// stacking of the windowless ones. The Win32 window builds itself from this
-// table; the pure functions below (unit conversion, hit test, focus order)
-// are shared by the window and its tests.
+// twips, colours, fonts, pointers, tab indexes, tool tips, pictures, the
+// stacking of the painted ones and the order screen readers read them in.
+// The Win32 window builds itself from this table; the pure functions below
+// (unit conversion, hit test, focus order) are shared by the window and its
+// tests.
 #pragma once
 
 #include <array>
@@ -44,7 +45,17 @@ enum class ControlId {
 };
 constexpr int kControlCount = 28;
 
-enum class ControlKind { CheckBox, CommandButton, ListBox, Label, Image, Shape, MediaPlayer };
+enum class ControlKind {
+    CheckBox,         // a check box the program draws
+    CommandButton,    // a push button the system draws
+    GraphicalButton,  // a push button with a picture, drawn by the program
+    ListBox,          // the service list, drawn by the program
+    Label,            // text painted on the window's surface
+    Image,            // a picture painted on the window's surface, or a bare click area
+    Shape,            // a frame or panel painted on the window's surface
+    MediaPlayer,      // the music player, which shows nothing
+};
+constexpr int kKindCount = 8;
 
 // The mouse pointer a control shows.
 enum class PointerStyle {
@@ -87,23 +98,25 @@ struct ShapeLook {
     FillStyle fillStyle;
 };
 
+// One row of the table. A field a row leaves out keeps its default.
 struct Control {
-    ControlId id;
-    const char* name;  // "Check1", ...
-    ControlKind kind;
-    const char* caption;  // UTF-8, exact; empty for pictures and shapes
-    TwipsRect rect;
+    ControlId id{};
+    const char* name = "";  // "Check1", ...
+    ControlKind kind{};
+    const char* caption = "";  // UTF-8, exact; empty for pictures and shapes
+    TwipsRect rect{};
     std::optional<Rgb> back;  // nothing: transparent or the system's colour
     std::optional<Rgb> fore;
-    FontLook font;
-    PointerStyle pointer;
-    int tabIndex;         // -1 for controls without one (pictures, shapes)
-    const char* toolTip;  // UTF-8, exact with its blanks; nullptr for none
-    bool visible;
-    bool enabled;
-    const char* picture;  // resource id name, nullptr for none
-    ShapeLook shape;      // shapes only
-    bool link = false;    // a picture that opens a web page: screen readers read a link
+    FontLook font{nullptr, 0, false, false};
+    PointerStyle pointer = PointerStyle::Default;
+    int tabIndex = -1;              // -1 for controls without one (pictures, shapes)
+    const char* toolTip = nullptr;  // UTF-8, exact with its blanks
+    bool visible = true;
+    bool enabled = true;
+    const char* picture = nullptr;  // resource id name
+    ShapeLook shape{};              // shapes only
+    bool link = false;              // a picture that opens a web page: screen readers read a link
+    int depth = -1;  // a painted control's place in the stacking, 0 the frontmost; else -1
 };
 
 // The window itself.
@@ -116,12 +129,14 @@ struct WindowLayout {
 
 const WindowLayout& window();
 
-// Every control, in ControlId order.
+// Every control, in the order screen readers read them (shapes and the
+// player, which they skip, stand among them).
 const std::array<Control, kControlCount>& controls();
 const Control& control(ControlId id);
 
 // The labels, pictures and shapes that have no window of their own, front
-// to back. The check boxes, buttons and list lie in front of all of them.
+// to back by depth. The check boxes, buttons and list lie in front of all
+// of them.
 const std::vector<ControlId>& windowlessStacking();
 
 // Twips to pixels at `dpi` (15 twips per pixel at 96 dpi), rounded to the

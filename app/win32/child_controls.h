@@ -10,7 +10,6 @@
 
 #include "app/form1.h"
 #include "app/win32/controls/child_control.h"
-#include "app/win32/controls/service_list_box.h"
 #include "app/win32/drawing/fonts.h"
 #include "app/win32/drawing/pictures.h"
 #include "form/layout.h"
@@ -30,19 +29,20 @@ public:
     // Null for the windowless controls and for any other window.
     ChildControl* find(layout::ControlId id) const;
     ChildControl* find(HWND window) const;
-    ServiceListBox* list() const { return list_; }
+    // The control as its own class; null when it is not one.
+    template <typename Control>
+    Control* find(layout::ControlId id) const {
+        return dynamic_cast<Control*>(find(id));
+    }
 
     // A child window's message about itself (a command, drawing, colours),
     // answered by its control; nothing for any other message.
     std::optional<LRESULT> reflect(UINT message, WPARAM wParam, LPARAM lParam) const;
 
 private:
-    std::unique_ptr<ChildControl> make(const layout::Control& control, Form1& form,
-                                       PictureDecoder& pictures);
     ChildControl* findById(UINT windowId) const;
 
     std::vector<std::unique_ptr<ChildControl>> controls_;  // in tab order
-    ServiceListBox* list_ = nullptr;
 };
 
 }  // namespace speedrail::win32

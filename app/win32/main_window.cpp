@@ -4,6 +4,7 @@
 // files of their own (main_window_*.cpp).
 #include "app/win32/main_window.h"
 
+#include "app/win32/controls/service_list_box.h"
 #include "app/win32/drawing/gdi_scope.h"
 #include "app/win32/main_window_messages.h"
 #include "form/box_controls.h"
@@ -61,11 +62,11 @@ void MainWindow::boxChanged(Box box, Repaint when) {
 }
 
 void MainWindow::listChanged(Repaint when) {
-    if (ServiceListBox* list = children_.list()) list->refresh(when);
+    if (auto* list = children_.find<ServiceListBox>(ControlId::List1)) list->refresh(when);
 }
 
 void MainWindow::entryChanged(std::int16_t index) {
-    if (ServiceListBox* list = children_.list()) list->entryChanged(index);
+    if (auto* list = children_.find<ServiceListBox>(ControlId::List1)) list->entryChanged(index);
 }
 
 void MainWindow::statusChanged(Repaint when) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 namespace speedrail::layout {
@@ -52,27 +51,6 @@ INSTANTIATE_TEST_SUITE_P(
         HitCase{"Image5", 1800, 5600, ControlId::Image5},
         HitCase{"bare window", 60, 5500, std::nullopt}));
 
-TEST(LayoutStacking, ListsEveryWindowlessControlOnce) {
-    std::set<ControlId> stacked(windowlessStacking().begin(), windowlessStacking().end());
-    EXPECT_EQ(stacked.size(), windowlessStacking().size());
-    for (const Control& c : controls()) {
-        const bool windowless = c.kind == ControlKind::Label || c.kind == ControlKind::Image ||
-                                c.kind == ControlKind::Shape;
-        EXPECT_EQ(stacked.count(c.id) == 1, windowless) << c.name;
-    }
-}
-
-// The boxes, the graphical buttons, the list and the labels are drawn by
-// the program, in the colours the table gives them: none is left to a guess.
-TEST(LayoutColours, EveryControlTheProgramDrawsHasItsColours) {
-    for (const Control& c : controls()) {
-        const bool ownerDrawn = c.kind == ControlKind::CheckBox || c.kind == ControlKind::ListBox ||
-                                (c.kind == ControlKind::CommandButton && c.picture);
-        EXPECT_TRUE(c.back || !ownerDrawn) << c.name;
-        EXPECT_TRUE(c.fore || !(ownerDrawn || c.kind == ControlKind::Label)) << c.name;
-    }
-}
-
 std::vector<std::string> names(const std::vector<ControlId>& ids) {
     std::vector<std::string> out;
     for (const ControlId id : ids) out.emplace_back(control(id).name);
@@ -85,6 +63,21 @@ TEST(LayoutFocus, TabOrderCoversLabelsAndPlayerByTabIndex) {
                                         "List1", "Label4", "Label1", "WindowsMediaPlayer1",
                                         "Check1", "Label5", "Label6", "Label7", "Label2", "Check3",
                                         "Check2", "Check4", "Check5"}));
+}
+
+// The table's order is the order screen readers read the controls in
+// (they skip the shapes and the player).
+TEST(LayoutReading, TableRunsDownTheWindowThenAlongTheBottomRow) {
+    std::vector<ControlId> ids;
+    for (const Control& c : controls()) ids.push_back(c.id);
+    EXPECT_EQ(names(ids), (std::vector<std::string>{
+                              "Image1",   "Command1", "Command2", "Command3",
+                              "Command4", "Command5", "Shape2",   "Check1",
+                              "Check2",   "Check3",   "Check4",   "Check5",
+                              "Shape1",   "Label4",   "List1",    "Image2",
+                              "Image3",   "Image7",   "Image8",   "Image5",
+                              "Label2",   "Image4",   "Image6",   "Label7",
+                              "Label1",   "Label5",   "Label6",   "WindowsMediaPlayer1"}));
 }
 
 struct TwipsCase {

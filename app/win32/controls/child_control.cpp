@@ -53,24 +53,11 @@ void ChildControl::refresh(Repaint when) {
     }
 }
 
-std::optional<LRESULT> ChildControl::reflect(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_COMMAND:
-            command(HIWORD(wParam));
-            return 0;
-        case WM_DRAWITEM:
-            draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return TRUE;
-        case WM_MEASUREITEM:
-            measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
-            return TRUE;
-        default:  // WM_CTLCOLOR*: without a back colour, the system's colours
-            if (!back_) return std::nullopt;
-            ::SetBkColor(reinterpret_cast<HDC>(wParam), toColorRef(*control_.back));
-            if (control_.fore)
-                ::SetTextColor(reinterpret_cast<HDC>(wParam), toColorRef(*control_.fore));
-            return reinterpret_cast<LRESULT>(back_.get());
-    }
+HBRUSH ChildControl::colour(HDC dc) const {
+    if (!back_) return nullptr;
+    ::SetBkColor(dc, toColorRef(*control_.back));
+    if (control_.fore) ::SetTextColor(dc, toColorRef(*control_.fore));
+    return back_.get();
 }
 
 }  // namespace speedrail::win32

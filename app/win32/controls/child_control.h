@@ -48,9 +48,14 @@ public:
     // Whether Enter presses the control while it has the focus.
     virtual bool pressedByEnter() const { return false; }
 
-    // A message the control's window sent its parent, answered; nothing
-    // when the parent's default procedure answers it.
-    std::optional<LRESULT> reflect(UINT message, WPARAM wParam, LPARAM lParam);
+    // The messages its window sends the parent about itself: WM_COMMAND's
+    // notification, WM_DRAWITEM, WM_MEASUREITEM, and the WM_CTLCOLOR*
+    // requests, answered with the brush of its back after setting `dc`'s
+    // colours, or null for the system's colours.
+    virtual void command(int /*notification*/) {}
+    virtual void draw(const DRAWITEMSTRUCT& /*item*/) const {}
+    virtual void measure(MEASUREITEMSTRUCT& /*item*/) const {}
+    virtual HBRUSH colour(HDC dc) const;
 
 protected:
     // The window's class and its styles beside a child's and a tab stop's.
@@ -71,11 +76,6 @@ private:
     virtual void fontChanged() {}
     // What screen readers read of the control.
     virtual std::unique_ptr<AccessibleModel> accessibleModel() = 0;
-
-    // The reflected messages.
-    virtual void command(int /*notification*/) {}
-    virtual void draw(const DRAWITEMSTRUCT& /*item*/) const {}
-    virtual void measure(MEASUREITEMSTRUCT& /*item*/) const {}
 
     const layout::Control& control_;
     const WindowClass class_;

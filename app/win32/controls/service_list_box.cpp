@@ -21,12 +21,16 @@ constexpr DWORD kStyle =
 constexpr layout::Rgb kCaretRowBack{0x585858};
 constexpr layout::Rgb kEmptyTickBack{0x2C2C2C};
 
+// What a row holds beside its text and its tick box, in pixels at 96 dpi.
+constexpr int kTextPadding = 2;
+constexpr int kTickBoxPadding = 4;
+
 }  // namespace
 
-ServiceListBox::ServiceListBox(const layout::Control& control, const ServiceList& model,
+ServiceListBox::ServiceListBox(const layout::Control& control, const ServiceList& entries,
                                std::function<void(std::int16_t)> toggle)
     : ChildControl(control, {L"LISTBOX", kStyle, WS_EX_CLIENTEDGE}),
-      model_(model),
+      entries_(entries),
       toggle_(std::move(toggle)) {}
 
 ServiceListBox::~ServiceListBox() {
@@ -45,9 +49,9 @@ std::unique_ptr<AccessibleModel> ServiceListBox::accessibleModel() {
 
 void ServiceListBox::refresh(Repaint when) {
     const auto rows = static_cast<int>(::SendMessageW(hwnd(), LB_GETCOUNT, 0, 0));
-    if (rows != model_.count()) {
+    if (rows != entries_.count()) {
         announcedCaret_ = -1;
-        ::SendMessageW(hwnd(), LB_SETCOUNT, static_cast<WPARAM>(model_.count()), 0);
+        ::SendMessageW(hwnd(), LB_SETCOUNT, static_cast<WPARAM>(entries_.count()), 0);
     }
     if (when == Repaint::Now) {
         ::RedrawWindow(hwnd(), nullptr, nullptr,
@@ -66,22 +70,22 @@ void ServiceListBox::entryChanged(std::int16_t index) {
 }
 
 void ServiceListBox::toggle(std::int16_t index) {
-    if (index >= 0 && index < model_.count()) toggle_(index);
+    if (index >= 0 && index < entries_.count()) toggle_(index);
 }
 
-// The rows are as high as the font's text, and no lower than a tick box.
-// At creation the window does not exist yet: it measures its rows as it is
-// made.
+// The rows are as high as the font's text, and no lower than a tick box
+// (the height, too, of a font that cannot be measured). At creation the
+// window does not exist yet: it measures its rows as it is made.
 void ServiceListBox::fontChanged() {
-    int textHeight = scaleFrom96(14, dpi());
+    int textHeight = 0;
     {
         const WindowDc screen(nullptr);
         const SelectedObject selected(screen.get(), font());
         TEXTMETRICW metrics{};
         if (font() && ::GetTextMetricsW(screen.get(), &metrics)) textHeight = metrics.tmHeight;
     }
-    itemHeight_ =
-        std::max(textHeight + scaleFrom96(2, dpi()), scaleFrom96(kTickBoxSize + 4, dpi()));
+    itemHeight_ = std::max(textHeight + scaleFrom96(kTextPadding, dpi()),
+                           scaleFrom96(kTickBoxSize + kTickBoxPadding, dpi()));
     if (hwnd()) {
         ::SendMessageW(hwnd(), LB_SETITEMHEIGHT, 0, itemHeight_);
         invalidateAll();
@@ -114,7 +118,7 @@ std::optional<std::int16_t> ServiceListBox::entryAt(POINT point) const {
     if (!::PtInRect(&client, point) || itemHeight_ <= 0) return std::nullopt;
     const auto top = static_cast<int>(::SendMessageW(hwnd(), LB_GETTOPINDEX, 0, 0));
     const int index = top + point.y / itemHeight_;
-    if (index < 0 || index >= model_.count()) return std::nullopt;
+    if (index < 0 || index >= entries_.count()) return std::nullopt;
     return static_cast<std::int16_t>(index);
 }
 
@@ -135,11 +139,11 @@ void ServiceListBox::draw(const DRAWITEMSTRUCT& item) const {
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &row, nullptr, 0, nullptr);
 
     const int index = static_cast<int>(item.itemID);
-    if (index < 0 || index >= model_.count()) return;
+    if (index < 0 || index >= entries_.count()) return;
     const auto entry = static_cast<std::int16_t>(index);
 
     // The tick box: a frame in the text colour, with a tick when selected.
-    drawTickBox(dc, tickBoxIn(row, kListRowTick, dpi()), model_.selected(entry),
+    drawTickBox(dc, tickBoxIn(row, kListRowTick, dpi()), entries_.selected(entry),
                 TickColours{fore, kEmptyTickBack, fore});
 
     // The entry's text, exactly as stored.
@@ -147,7 +151,7 @@ void ServiceListBox::draw(const DRAWITEMSTRUCT& item) const {
     const SelectedObject selectedFont(dc, font());
     ::SetTextColor(dc, toColorRef(fore));
     ::SetBkMode(dc, TRANSPARENT);
-    const std::wstring wide = toWide(model_.text(entry));
+    const std::wstring wide = toWide(entries_.text(entry));
     ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &text,
                 DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
 
@@ -219,7 +223,7 @@ LRESULT ServiceListBox::handle(HWND window, UINT message, WPARAM wParam, LPARAM 
 void ServiceListBox::announceCaret(bool focusArrived) {
     if (!hwnd() || ::GetFocus() != hwnd()) return;
     const int entry = caret();
-    if (entry < 0 || entry >= model_.count() || (!focusArrived && entry == announcedCaret_)) {
+    if (entry < 0 || entry >= entries_.count() || (!focusArrived && entry == announcedCaret_)) {
         return;
     }
     announcedCaret_ = entry;

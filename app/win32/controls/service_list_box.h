@@ -20,9 +20,9 @@ namespace speedrail::win32 {
 
 class ServiceListBox final : public ChildControl, private CheckListView {
 public:
-    // Shows `model`; a toggle by the user goes to `toggle`, whose owner
+    // Shows `entries`; a toggle by the user goes to `toggle`, whose owner
     // changes the tick and then calls entryChanged.
-    ServiceListBox(const layout::Control& control, const ServiceList& model,
+    ServiceListBox(const layout::Control& control, const ServiceList& entries,
                    std::function<void(std::int16_t)> toggle);
     ~ServiceListBox() override;
 
@@ -33,7 +33,7 @@ public:
 
 private:
     // CheckListView.
-    const ServiceList& model() const override { return model_; }
+    const ServiceList& entries() const override { return entries_; }
     RECT rowRect(std::int16_t index) const override;
     bool entryInView(std::int16_t index) const override;
     std::optional<std::int16_t> entryAt(POINT point) const override;
@@ -54,7 +54,7 @@ private:
     void announceCaret(bool focusArrived);
     void invalidateAll();
 
-    const ServiceList& model_;
+    const ServiceList& entries_;
     std::function<void(std::int16_t)> toggle_;
     bool invalidated_ = false;  // a full redraw is already pending
     int announcedCaret_ = -1;   // the entry screen readers were last told has the focus

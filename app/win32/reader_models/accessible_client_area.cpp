@@ -3,7 +3,7 @@
 #include <oleacc.h>
 
 #include <algorithm>
-#include <array>
+#include <vector>
 
 #include "app/form1.h"
 #include "app/win32/reader_models/accessible_texts.h"
@@ -14,20 +14,22 @@ namespace {
 using layout::ControlId;
 using layout::ControlKind;
 
-// Reading order: the banner, the run buttons, the boxes, the status line
-// and the list, then the bottom row from left to right. Shapes and the
-// hidden player are no part of it.
-constexpr std::array kChildren{
-    ControlId::Image1,   ControlId::Command1, ControlId::Command2, ControlId::Command3,
-    ControlId::Command4, ControlId::Command5, ControlId::Check1,   ControlId::Check2,
-    ControlId::Check3,   ControlId::Check4,   ControlId::Check5,   ControlId::Label4,
-    ControlId::List1,    ControlId::Image2,   ControlId::Image3,   ControlId::Image7,
-    ControlId::Image8,   ControlId::Image5,   ControlId::Label2,   ControlId::Image4,
-    ControlId::Image6,   ControlId::Label7,   ControlId::Label1,   ControlId::Label5,
-    ControlId::Label6,
-};
+// Every control in the table's order, which is the reading order, but the
+// shapes and the player: they are no part of what a reader reads.
+const std::vector<ControlId>& children() {
+    static const std::vector<ControlId> read = [] {
+        std::vector<ControlId> ids;
+        for (const layout::Control& control : layout::controls()) {
+            if (control.kind != ControlKind::Shape && control.kind != ControlKind::MediaPlayer) {
+                ids.push_back(control.id);
+            }
+        }
+        return ids;
+    }();
+    return read;
+}
 
-ControlId controlOf(long child) { return kChildren[static_cast<std::size_t>(child - 1)]; }
+ControlId controlOf(long child) { return children()[static_cast<std::size_t>(child - 1)]; }
 
 // What a windowless control is to a reader: a label is text, a picture
 // without a click of its own a graphic, any other picture a link or a button.
@@ -43,12 +45,12 @@ Kind kindOf(ControlId id) {
 }  // namespace
 
 long clientAreaChildId(ControlId id) {
-    const auto found = std::find(kChildren.begin(), kChildren.end(), id);
-    return found == kChildren.end() ? CHILDID_SELF
-                                    : static_cast<long>(found - kChildren.begin()) + 1;
+    const auto found = std::find(children().begin(), children().end(), id);
+    return found == children().end() ? CHILDID_SELF
+                                     : static_cast<long>(found - children().begin()) + 1;
 }
 
-long AccessibleClientArea::childCount() const { return static_cast<long>(kChildren.size()); }
+long AccessibleClientArea::childCount() const { return static_cast<long>(children().size()); }
 
 HWND AccessibleClientArea::childWindow(long child) const {
     return child == CHILDID_SELF ? nullptr : site_.controlWindow(controlOf(child));

@@ -6,12 +6,12 @@
 
 namespace speedrail::win32 {
 
-long AccessibleList::childCount() const { return list_.model().count(); }
+long AccessibleList::childCount() const { return list_.entries().count(); }
 
 // The list has no caption; its tool tip says what it holds.
 std::optional<std::string> AccessibleList::name(long child) const {
     if (child == CHILDID_SELF) return accessible_text::toolTip(control_);
-    return trimBlanks(list_.model().text(entryOf(child)));
+    return trimBlanks(list_.entries().text(entryOf(child)));
 }
 
 long AccessibleList::role(long child) const {
@@ -21,7 +21,7 @@ long AccessibleList::role(long child) const {
 long AccessibleList::state(long child) const {
     if (child == CHILDID_SELF) return windowState(window_);
     long state = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
-    if (list_.model().selected(entryOf(child))) state |= STATE_SYSTEM_CHECKED;
+    if (list_.entries().selected(entryOf(child))) state |= STATE_SYSTEM_CHECKED;
     if (caretChild() == child) {
         state |= STATE_SYSTEM_SELECTED;
         if (::GetFocus() == window_) state |= STATE_SYSTEM_FOCUSED;
@@ -32,8 +32,8 @@ long AccessibleList::state(long child) const {
 
 std::optional<std::string> AccessibleList::defaultAction(long child) const {
     if (child == CHILDID_SELF) return std::nullopt;
-    return list_.model().selected(entryOf(child)) ? accessible_text::kUntick
-                                                  : accessible_text::kTick;
+    return list_.entries().selected(entryOf(child)) ? accessible_text::kUntick
+                                                    : accessible_text::kTick;
 }
 
 bool AccessibleList::doDefaultAction(long child) {
@@ -57,7 +57,7 @@ std::optional<long> AccessibleList::childAt(POINT screen) const {
 
 std::optional<long> AccessibleList::caretChild() const {
     const int caret = list_.caret();
-    if (caret < 0 || caret >= list_.model().count()) return std::nullopt;
+    if (caret < 0 || caret >= list_.entries().count()) return std::nullopt;
     return caret + 1L;
 }
 

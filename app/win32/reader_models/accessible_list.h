@@ -19,7 +19,8 @@ namespace speedrail::win32 {
 // What the list's object reads of the list control, and asks of it.
 class CheckListView {
 public:
-    virtual const ServiceList& model() const = 0;
+    // The entries shown, with their ticks.
+    virtual const ServiceList& entries() const = 0;
     // The whole row of entry `index`, in the list's client coordinates.
     virtual RECT rowRect(std::int16_t index) const = 0;
     // Whether any of the entry's row is scrolled into view.
