@@ -1,5 +1,6 @@
 #include "tests/win32/service_states.h"
 
+#include <utility>
 #include <vector>
 
 #include "platform/win32/unique_handle.h"
@@ -60,6 +61,17 @@ std::map<std::wstring, DWORD> allServiceStates() {
         states[services[i].lpServiceName] = services[i].ServiceStatusProcess.dwCurrentState;
     }
     return states;
+}
+
+ServiceLeftAsFound::ServiceLeftAsFound(std::wstring name)
+    : name_(std::move(name)), found_(serviceState(name_)) {}
+
+ServiceLeftAsFound::~ServiceLeftAsFound() {
+    if (found_ != static_cast<DWORD>(SERVICE_STOPPED) || serviceState(name_) == found_) return;
+    const auto service = openService(name_, SERVICE_STOP);
+    SERVICE_STATUS status{};
+    if (service) ::ControlService(service.get(), SERVICE_CONTROL_STOP, &status);
+    waitForServiceState(name_, SERVICE_STOPPED, 30000);
 }
 
 }  // namespace speedrail::testing

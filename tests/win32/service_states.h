@@ -19,4 +19,18 @@ bool ensureServiceRunning(const std::wstring& name, DWORD timeoutMs);
 // Every service's state, by name.
 std::map<std::wstring, DWORD> allServiceStates();
 
+// Leaves a service as it was found: one that was stopped when this was made
+// is stopped again when it goes. Its start type is never touched.
+class ServiceLeftAsFound {
+public:
+    explicit ServiceLeftAsFound(std::wstring name);
+    ~ServiceLeftAsFound();
+    ServiceLeftAsFound(const ServiceLeftAsFound&) = delete;
+    ServiceLeftAsFound& operator=(const ServiceLeftAsFound&) = delete;
+
+private:
+    std::wstring name_;
+    std::optional<DWORD> found_;
+};
+
 }  // namespace speedrail::testing
