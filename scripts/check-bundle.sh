@@ -36,7 +36,7 @@ cd "$bundle"
 # shellcheck disable=SC2016
 "$ROOT/scripts/in-wine-session.sh" bash -c '
   services() {
-    wine wmic path win32_service get name,state </dev/null | iconv -f UTF-16 -t UTF-8 | sort
+    wine wmic path win32_service get name,servicetype,state </dev/null | iconv -f UTF-16 -t UTF-8 | sort
   }
   services >"$1/services-before.txt"
   wine unelevated_start.exe cmd /c run-tests.cmd </dev/null >"$1/unelevated.txt" 2>&1

@@ -69,10 +69,10 @@ private:
     std::optional<std::wstring> saved_;
 };
 
-// Each test runs in a fresh working folder, and leaves the service it stops
-// and starts as it found it.
+// Each test runs in a fresh working folder, and leaves the services as it
+// found them.
 struct EndToEnd : win32::testing::PlatformTest, testing::FormOn<ConfirmingPlatform> {
-    const testing::ServiceLeftAsFound spoolerAsFound{L"Spooler"};
+    const testing::ServicesLeftAsFound servicesAsFound;
 
     std::int16_t entryNamed(const std::string& name) const {
         for (std::int16_t i = 0; i < form.state().list.count(); ++i) {
