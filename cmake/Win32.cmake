@@ -86,7 +86,6 @@ foreach(source ${SPEEDRAIL_TEST_CHILD_SOURCES})
   endif()
   list(APPEND SPEEDRAIL_TEST_CHILDREN ${name})
 endforeach()
-target_link_libraries(unelevated_start PRIVATE speedrail_platform_win32)
 
 file(GLOB SPEEDRAIL_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
 add_executable(win32_tests ${SPEEDRAIL_WIN32_TEST_SOURCES} ${SPEEDRAIL_RESOURCES})

@@ -1,8 +1,9 @@
-// Test child: runs its command line (everything after its own name) as this
-// process's user but without administrator rights, as a program started
-// without "Run as administrator" is: the Administrators group is kept for
-// denying only, as UAC keeps it in a filtered token. Waits for it and exits
-// with its exit code; 3 when it cannot start it.
+// Runs its command line (everything after its own name) as this process's
+// user but without administrator rights, as a program started without "Run
+// as administrator" is: the Administrators group kept for denying only, as
+// UAC keeps it in a filtered token. Waits for it and exits with its exit
+// code; 3 when it cannot start it. The test run starts run-tests.cmd so
+// (scripts/check-bundle.sh), where every process would be elevated.
 #include <windows.h>
 
 #include <string>
