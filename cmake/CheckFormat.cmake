@@ -2,7 +2,7 @@
 # project's .clang-format) would write it.
 # Run with: cmake -DSOURCE_DIR=<project root> -DCLANG_FORMAT=<program> -P CheckFormat.cmake
 cmake_minimum_required(VERSION 3.20)
-set(folders base platform form services shortcuts app res tests bench)
+set(folders base platform form services shortcuts app res tests bench bundle)
 set(sources "")
 foreach(folder ${folders})
   file(GLOB_RECURSE found ${SOURCE_DIR}/${folder}/*.cpp ${SOURCE_DIR}/${folder}/*.h)

@@ -31,7 +31,10 @@ file(CONFIGURE OUTPUT ${SPEEDRAIL_README} CONTENT "${utf8_bom}${readme_text}" @O
      NEWLINE_STYLE CRLF)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${readme_template})
 
-set(SPEEDRAIL_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
+# The folder's name is also where the Win32 tests and benchmarks find it,
+# beside themselves, in the build folder and in the test bundle alike.
+set(SPEEDRAIL_DIST_NAME dist)
+set(SPEEDRAIL_DIST_DIR ${CMAKE_BINARY_DIR}/${SPEEDRAIL_DIST_NAME})
 add_custom_target(dist ALL
   COMMAND ${CMAKE_COMMAND} -E make_directory ${SPEEDRAIL_DIST_DIR}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:SpeeDRaiL> ${SPEEDRAIL_SCRIPTS} ${SPEEDRAIL_MUSIC}
@@ -40,19 +43,28 @@ add_custom_target(dist ALL
   DEPENDS SpeeDRaiL
   VERBATIM)
 
-install(TARGETS SpeeDRaiL RUNTIME DESTINATION ${SPEEDRAIL_RELEASE_FOLDER})
-install(FILES ${SPEEDRAIL_SCRIPTS} ${SPEEDRAIL_MUSIC} DESTINATION ${SPEEDRAIL_RELEASE_FOLDER})
-install(FILES ${SPEEDRAIL_README} DESTINATION ${SPEEDRAIL_RELEASE_FOLDER}
-        RENAME ${SPEEDRAIL_README_NAME})
+# The release's files, installed into `folder` as part of `component`: the
+# release itself, and the test bundle's copy of it.
+function(speedrail_install_release folder component)
+  install(TARGETS SpeeDRaiL RUNTIME DESTINATION ${folder} COMPONENT ${component})
+  install(FILES ${SPEEDRAIL_SCRIPTS} ${SPEEDRAIL_MUSIC} DESTINATION ${folder}
+          COMPONENT ${component})
+  install(FILES ${SPEEDRAIL_README} DESTINATION ${folder} RENAME ${SPEEDRAIL_README_NAME}
+          COMPONENT ${component})
+endfunction()
+speedrail_install_release(${SPEEDRAIL_RELEASE_FOLDER} release)
 
 # SpeeDRaiL-<version>-win64.zip, holding the one folder SpeeDRaiL-<version>/,
-# and SHA256SUMS beside it.
+# and SHA256SUMS beside it; one zip a component, so that the test bundle,
+# where the build makes one, comes out beside the release and in SHA256SUMS.
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(SPEEDRAIL_RELEASE_ZIP ${SPEEDRAIL_RELEASE_FOLDER}-win64)
 else()
   set(SPEEDRAIL_RELEASE_ZIP ${SPEEDRAIL_RELEASE_FOLDER}-win32)
 endif()
 set(CPACK_PACKAGE_FILE_NAME ${SPEEDRAIL_RELEASE_ZIP})
+set(CPACK_ARCHIVE_RELEASE_FILE_NAME ${SPEEDRAIL_RELEASE_ZIP})
+set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)  # the folder is the install destination
@@ -61,8 +73,8 @@ set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/ReleasePackLocale.cmake)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/ReleaseSign.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/ReleaseChecksums.cmake)
 
-# Signing: given a key, the zip's program is signed with Authenticode
-# (cmake/ReleaseSign.cmake), one of three ways; given none, it is not.
+# Signing: given a key, the zips' programs are signed with Authenticode
+# (cmake/ReleaseSign.cmake), one of three ways; given none, they are not.
 set(SPEEDRAIL_SIGNING_CERTIFICATE "" CACHE FILEPATH
     "PKCS#12 file to sign the release's program with (password in the environment variable SPEEDRAIL_SIGNING_PASSWORD); empty: not this way")
 set(SPEEDRAIL_SIGNING_PKCS11_KEY "" CACHE STRING
@@ -80,8 +92,9 @@ foreach(setting CERTIFICATE PKCS11_KEY PKCS11_MODULE PKCS11_CERTIFICATES COMMAND
 endforeach()
 # The settings reach cpack as given, quotes and backslashes included.
 set(CPACK_VERBATIM_VARIABLES ON)
-set(CPACK_SPEEDRAIL_SIGNED_PROGRAM ${SPEEDRAIL_RELEASE_FOLDER}/SpeeDRaiL${CMAKE_EXECUTABLE_SUFFIX})
-include(CPack)
+# CPack packs the components known when it is included: so at the end of
+# the project, once the test bundle's are known too.
+cmake_language(DEFER CALL include CPack)
 
 # The test run builds the release, then reads it as a user would get it.
 find_package(Python3 COMPONENTS Interpreter)

@@ -1,8 +1,8 @@
-# Run by cpack once it has installed the release into its staging folder and
-# stripped the program, before it makes the zip (CPACK_PRE_BUILD_SCRIPTS):
-# signs the staged program with Authenticode, so that the zip, and the
-# checksum written after it, hold the signed program. Three ways, one at a
-# time; given none, it does nothing.
+# Run by cpack once it has installed the release and the test bundle into
+# its staging folder and stripped the programs, before it makes the zips
+# (CPACK_PRE_BUILD_SCRIPTS): signs every staged program and DLL with
+# Authenticode, so that the zips, and the checksums written after them, hold
+# signed programs. Three ways, one at a time; given none, it does nothing.
 #
 #   CPACK_SPEEDRAIL_SIGNING_CERTIFICATE    PKCS#12 file with the key and certificate
 #   CPACK_SPEEDRAIL_SIGNING_PKCS11_KEY     or the pkcs11: URI of a key on a token or HSM,
@@ -11,7 +11,6 @@
 #   CPACK_SPEEDRAIL_SIGNING_COMMAND        or a command that signs the file named by its
 #                                          last argument in place (a signing service's tool)
 #   CPACK_SPEEDRAIL_SIGNING_TIMESTAMP_URL  RFC 3161 time-stamp server, or empty
-#   CPACK_SPEEDRAIL_SIGNED_PROGRAM         the program, inside the staging folder
 #
 # The first two sign with osslsigncode, the token through OpenSSL's pkcs11
 # engine. The PKCS#12 file's password, or the token's PIN, comes from the
@@ -39,12 +38,14 @@ elseif(count GREATER 1)
   message(FATAL_ERROR "Sign the release one way only; given: ${ways}")
 endif()
 
-set(program "${CPACK_TEMPORARY_DIRECTORY}/${CPACK_SPEEDRAIL_SIGNED_PROGRAM}")
+file(GLOB_RECURSE programs "${CPACK_TEMPORARY_DIRECTORY}/*.exe" "${CPACK_TEMPORARY_DIRECTORY}/*.dll")
 if(ways STREQUAL "SPEEDRAIL_SIGNING_COMMAND")
-  execute_process(COMMAND ${CPACK_SPEEDRAIL_SIGNING_COMMAND} "${program}" RESULT_VARIABLE result)
-  if(NOT result EQUAL 0)
-    message(FATAL_ERROR "The signing command failed (${result}) on ${program}")
-  endif()
+  foreach(program IN LISTS programs)
+    execute_process(COMMAND ${CPACK_SPEEDRAIL_SIGNING_COMMAND} "${program}" RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+      message(FATAL_ERROR "The signing command failed (${result}) on ${program}")
+    endif()
+  endforeach()
   return()
 endif()
 
@@ -74,8 +75,7 @@ if(NOT OSSLSIGNCODE)
   message(FATAL_ERROR "Signing the release needs osslsigncode")
 endif()
 
-get_filename_component(program_name "${program}" NAME_WE)
-set(sign_options -h sha256 -n "${program_name}")
+set(sign_options -h sha256)
 if(CPACK_SPEEDRAIL_SIGNING_TIMESTAMP_URL)
   list(APPEND sign_options -ts "${CPACK_SPEEDRAIL_SIGNING_TIMESTAMP_URL}")
 endif()
@@ -89,13 +89,20 @@ if(DEFINED ENV{SPEEDRAIL_SIGNING_PASSWORD})
   list(APPEND sign_options -readpass "${password_file}")
 endif()
 
-set(signed "${private_dir}/signed.exe")
-execute_process(COMMAND "${OSSLSIGNCODE}" sign ${certificate_options} ${key_option} "${key}"
-                        ${sign_options} -in "${program}" -out "${signed}"
-                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-if(result EQUAL 0)
+# Each program is signed under its own name; the first failure stops the
+# package, the password file gone.
+set(signed "${private_dir}/signed")
+set(result 0)
+foreach(program IN LISTS programs)
+  get_filename_component(program_name "${program}" NAME_WE)
+  execute_process(COMMAND "${OSSLSIGNCODE}" sign ${certificate_options} ${key_option} "${key}"
+                          ${sign_options} -n "${program_name}" -in "${program}" -out "${signed}"
+                  RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(NOT result EQUAL 0)
+    break()
+  endif()
   file(RENAME "${signed}" "${program}")
-endif()
+endforeach()
 file(REMOVE_RECURSE "${private_dir}")
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "Signing ${program} failed:\n${output}")

@@ -42,13 +42,6 @@ endif()
 # the program from, and the release zip.
 include(cmake/Release.cmake)
 
-# Under Wine the build folder is reached through the Z: drive.
-if(CMAKE_CROSSCOMPILING)
-  set(SPEEDRAIL_BUILD_DRIVE "Z:")
-else()
-  set(SPEEDRAIL_BUILD_DRIVE "")
-endif()
-
 # Benchmarks (scripts/bench.sh runs them): one program per source in
 # bench/win32; the bare program the start-up benchmark compares with, and
 # its step-by-step child, which runs SpeeDRaiL's start-up with the
@@ -66,10 +59,9 @@ foreach(source ${SPEEDRAIL_WIN32_BENCH_SOURCES})
   get_filename_component(name ${source} NAME_WE)
   add_executable(${name} ${source} ${SPEEDRAIL_RESOURCES})
   target_link_libraries(${name} PRIVATE speedrail_win32 speedrail_test_support oleacc)
-  target_compile_definitions(${name} PRIVATE
-    SPEEDRAIL_DIST_DIR="${SPEEDRAIL_BUILD_DRIVE}${SPEEDRAIL_DIST_DIR}"
-    SPEEDRAIL_BARE_WINDOW="${SPEEDRAIL_BUILD_DRIVE}$<TARGET_FILE:bare_window>"
-    SPEEDRAIL_STARTUP_STEPS="${SPEEDRAIL_BUILD_DRIVE}$<TARGET_FILE:startup_steps>")
+  # It finds the distribution folder and its children beside itself
+  # (tests/win32/program_folder.h).
+  target_compile_definitions(${name} PRIVATE SPEEDRAIL_DIST_NAME="${SPEEDRAIL_DIST_NAME}")
   add_dependencies(${name} bare_window startup_steps dist)
 endforeach()
 
@@ -85,12 +77,12 @@ endif()
 add_subdirectory(${SPEEDRAIL_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 # Small programs the Win32 tests launch as children, and DLLs (*_dll.cpp)
-# they drop beside a program.
+# they drop beside a program (modules: no import library).
 file(GLOB SPEEDRAIL_TEST_CHILD_SOURCES CONFIGURE_DEPENDS tests/win32/children/*.cpp)
 foreach(source ${SPEEDRAIL_TEST_CHILD_SOURCES})
   get_filename_component(name ${source} NAME_WE)
   if(name MATCHES "_dll$")
-    add_library(${name} SHARED ${source})
+    add_library(${name} MODULE ${source})
     set_target_properties(${name} PROPERTIES PREFIX "")
   else()
     add_executable(${name} ${source})
@@ -102,8 +94,7 @@ file(GLOB SPEEDRAIL_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
 add_executable(win32_tests ${SPEEDRAIL_WIN32_TEST_SOURCES} ${SPEEDRAIL_RESOURCES})
 target_link_libraries(win32_tests PRIVATE speedrail_win32 speedrail_test_support gtest gtest_main
                                           oleacc)
-target_compile_definitions(win32_tests PRIVATE
-                           SPEEDRAIL_DIST_DIR="${SPEEDRAIL_BUILD_DRIVE}${SPEEDRAIL_DIST_DIR}")
+target_compile_definitions(win32_tests PRIVATE SPEEDRAIL_DIST_NAME="${SPEEDRAIL_DIST_NAME}")
 if(SPEEDRAIL_TEST_CHILDREN)
   add_dependencies(win32_tests ${SPEEDRAIL_TEST_CHILDREN})
 endif()
@@ -127,3 +118,6 @@ if(CMAKE_CROSSCOMPILING)
     FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]|\\[  SKIPPED \\]")
 endif()
 
+
+# The test bundle beside the release (cmake/TestBundle.cmake).
+include(cmake/TestBundle.cmake)

@@ -31,25 +31,38 @@ log() { printf '== %s\n' "$*" >&2; }
 # in OpenSSL's own engines folder, where osslsigncode finds it); the
 # release test keeps its throwaway token in SoftHSM2 and makes the key
 # there with pkcs11-tool (opensc). clang-format checks that the sources
-# are as it would write them.
+# are as it would write them. Node.js and npm install the workflow's
+# validator (ensure_workflow_validator); a Node.js that brings its own npm
+# (NodeSource's) needs no Debian npm, which would clash with it.
 ensure_packages() {
   local wanted=(cmake ninja-build g++ clang libclang-rt-dev clang-format libgtest-dev googletest
                 libbenchmark-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
                 wine wine64 gstreamer1.0-plugins-base gstreamer1.0-plugins-bad
                 timgm6mb-soundfont fonts-crosextra-carlito fonts-liberation
                 xvfb xauth x11-utils xdotool imagemagick python3 openssl osslsigncode
-                libengine-pkcs11-openssl softhsm2 opensc)
+                libengine-pkcs11-openssl softhsm2 opensc nodejs unzip)
   local missing=()
   for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
       missing+=("$package")
   done
+  command -v npm >/dev/null || missing+=(npm)
   if ((${#missing[@]})); then
     log "installing ${missing[*]}"
     local sudo=; [ "$(id -u)" -eq 0 ] || sudo=sudo
     $sudo apt-get update -q
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
   fi
+}
+
+# The workflow file's validator, from npm, kept in the build folder; it
+# reads the workflow schema it carries, with no network.
+ACTION_VALIDATOR=$BUILD/npm/node_modules/.bin/action-validator
+ensure_workflow_validator() {
+  [ -x "$ACTION_VALIDATOR" ] && return
+  log "installing the workflow validator from npm"
+  npm install --no-audit --no-fund --silent --prefix "$BUILD/npm" \
+    @action-validator/cli@0.6.0 @action-validator/core@0.6.0
 }
 
 cross_build() {

@@ -6,9 +6,11 @@
 The zip must hold exactly one folder, <folder name>/, with the program, the
 two scripts, every track of <music folder> and the read-me; the program must
 be stripped and small; the read-me must be UTF-8 with a byte-order mark and
-CR LF line ends; SHA256SUMS beside the zip must name the zip with its hash.
-Given "unsigned", the program must carry no signature; given osslsigncode
-and a signer's certificate (PEM), a signature that verifies against it.
+CR LF line ends; SHA256SUMS beside the zip must name the zip and the test
+bundle with their hashes.
+Given "unsigned", the program, and the test program of the test bundle
+beside the zip, must carry no signature; given osslsigncode and a signer's
+certificate (PEM), signatures that verify against it.
 """
 
 import hashlib
@@ -86,19 +88,21 @@ class ReleaseZip(unittest.TestCase):
                              "debug section " + name)
 
     @unittest.skipUnless(SIGNATURE, "the signature is not checked")
-    def test_the_program_is_signed_only_when_the_release_is_given_a_certificate(self):
-        image = self.read(EXE)
-        if SIGNATURE == ["unsigned"]:
-            self.assertEqual(pe_certificate_table(image), (0, 0), "a signature")
-            return
-        osslsigncode, signer = SIGNATURE
-        with tempfile.TemporaryDirectory() as scratch:
-            program = os.path.join(scratch, EXE)
-            with open(program, "wb") as f:
-                f.write(image)
-            check = subprocess.run([osslsigncode, "verify", "-CAfile", signer, "-in", program],
-                                   stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
-        self.assertEqual(check.returncode, 0, check.stdout)
+    def test_the_programs_are_signed_only_when_the_release_is_given_a_certificate(self):
+        bundle = zipfile.ZipFile(os.path.join(os.path.dirname(ZIP_PATH), FOLDER + "-tests.zip"))
+        for image in (self.read(EXE), bundle.read(FOLDER + "-tests/win32_tests.exe")):
+            if SIGNATURE == ["unsigned"]:
+                self.assertEqual(pe_certificate_table(image), (0, 0), "a signature")
+                continue
+            osslsigncode, signer = SIGNATURE
+            with tempfile.TemporaryDirectory() as scratch:
+                program = os.path.join(scratch, EXE)
+                with open(program, "wb") as f:
+                    f.write(image)
+                check = subprocess.run([osslsigncode, "verify", "-CAfile", signer, "-in", program],
+                                       stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                                       text=True)
+            self.assertEqual(check.returncode, 0, check.stdout)
 
     def test_the_read_me_is_utf8_with_a_byte_order_mark_and_crlf_line_ends(self):
         data = self.read(README)
@@ -112,13 +116,15 @@ class ReleaseZip(unittest.TestCase):
         version = FOLDER.split("-", 1)[1]
         self.assertIn("SpeeDRaiL " + version, text)
 
-    def test_sha256sums_names_the_zip_with_its_hash(self):
-        sums = os.path.join(os.path.dirname(ZIP_PATH), "SHA256SUMS")
-        with open(sums, encoding="ascii") as f:
+    def test_sha256sums_names_the_zip_and_the_test_bundle_with_their_hashes(self):
+        folder = os.path.dirname(ZIP_PATH)
+        with open(os.path.join(folder, "SHA256SUMS"), encoding="ascii") as f:
             lines = f.read().splitlines()
-        with open(ZIP_PATH, "rb") as f:
-            digest = hashlib.sha256(f.read()).hexdigest()
-        self.assertEqual(lines, [digest + "  " + os.path.basename(ZIP_PATH)])
+        expected = []
+        for name in (os.path.basename(ZIP_PATH), FOLDER + "-tests.zip"):
+            with open(os.path.join(folder, name), "rb") as f:
+                expected.append(hashlib.sha256(f.read()).hexdigest() + "  " + name)
+        self.assertEqual(sorted(lines), sorted(expected))
 
 
 if __name__ == "__main__":

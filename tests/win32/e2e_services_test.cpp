@@ -69,8 +69,11 @@ private:
     std::optional<std::wstring> saved_;
 };
 
-// Each test runs in a fresh working folder.
+// Each test runs in a fresh working folder, and leaves the services as it
+// found them.
 struct EndToEnd : win32::testing::PlatformTest, testing::FormOn<ConfirmingPlatform> {
+    const testing::ServicesLeftAsFound servicesAsFound;
+
     std::int16_t entryNamed(const std::string& name) const {
         for (std::int16_t i = 0; i < form.state().list.count(); ++i) {
             if (trimBlanks(form.state().list.text(i)) == name) return i;

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/win32/main_window.h"
+#include "bundle/win32/process_token.h"
 #include "form/site_info.h"
 #include "platform/win32/page_route.h"
 #include "platform/win32/shell_open_result.h"
@@ -128,6 +129,58 @@ TEST_F(WebAddress, StartsTheBrowserLauncherOnceWithTheAddressAloneAndShown) {
     // Show command 1: a normal window. The quotes are the association's own
     // ("%1"); nothing else follows the address.
     EXPECT_EQ(logged(), "show=1|args=\"https://speedrail.example.org/versión\"\n");
+}
+
+// For as long as it lives, a URL protocol of the current user's, its
+// addresses opened by the browser probe, which writes down who it runs as.
+class ProbeProtocol {
+public:
+    explicit ProbeProtocol(const std::wstring& probe) {
+        const std::wstring command = L"\"" + probe + L"\" \"%1\"";
+        EXPECT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, key_.c_str(), L"URL Protocol", REG_SZ, L"",
+                                    sizeof(wchar_t)),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, (key_ + L"\\shell\\open\\command").c_str(),
+                                    nullptr, REG_SZ, command.c_str(),
+                                    static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t))),
+                  ERROR_SUCCESS);
+    }
+    ~ProbeProtocol() { ::RegDeleteTreeW(HKEY_CURRENT_USER, key_.c_str()); }
+    ProbeProtocol(const ProbeProtocol&) = delete;
+    ProbeProtocol& operator=(const ProbeProtocol&) = delete;
+
+    const std::wstring scheme = L"speedrail-probe-" + std::to_wstring(::GetCurrentProcessId());
+
+private:
+    const std::wstring key_ = L"Software\\Classes\\" + scheme;
+};
+
+// Whatever rights the program has, the browser a web picture starts runs as
+// the desktop's user with the desktop's rights: asked of the desktop's shell
+// when the program is above it, opened by its own shell otherwise.
+TEST_F(WebAddress, TheBrowserRunsAsTheDesktopsUserWithTheDesktopsRights) {
+    if (underWine()) {
+        GTEST_SKIP() << "Wine opens every address with its own browser launcher, and gives every "
+                        "process, the desktop's too, the same full token";
+    }
+    const auto shell = desktopShellTokenFacts();
+    if (!shell) GTEST_SKIP() << "no desktop shell to compare with";
+    const std::string probe = childPath("browser_probe.exe");
+    const ProbeProtocol protocol(toWide(probe));
+    ::DeleteFileW(toWide(probe + ".token").c_str());
+    AnsweredInWindow<Win32Platform> asking;
+    asking.platform.openWebAddress(toUtf8(protocol.scheme) + ":check");
+    ASSERT_TRUE(asking.answered());
+    std::string token;
+    ASSERT_TRUE(waitFor(
+        [&] {
+            return !(token = asking.platform.readFile(probe + ".token", 1000).value_or("")).empty();
+        },
+        kWaitMs))
+        << "the probe never started";
+    EXPECT_EQ(token,
+              "user=" + toUtf8(shell->user) + "|elevation=" + elevationName(shell->elevation));
+    ::DeleteFileW(toWide(probe + ".token").c_str());
 }
 
 TEST(ShellOpenResult, OnlyAPlainSuccessCountsAsOpened) {

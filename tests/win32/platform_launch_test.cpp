@@ -101,6 +101,7 @@ TEST_F(PlatformLaunchTest, SystemToolsRunFromTheSystemFolderNotBesideTheProgram)
     const DroppedTools dropped(
         childPath("tool_mark.exe"),
         {toWide(childPath("sc.exe")), folder_ + L"\\sc.exe", folder_ + L"\\net.exe"});
+    const ::speedrail::testing::ServicesLeftAsFound servicesAsFound;
     ASSERT_TRUE(ensureServiceRunning(L"Spooler", kChildTimeoutMs));
     for (const auto& [commandLine, state] : {std::pair{"sc stop Spooler", SERVICE_STOPPED},
                                              std::pair{"net start Spooler", SERVICE_RUNNING}}) {

@@ -7,6 +7,7 @@
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 #include "tests/win32/polling.h"
+#include "tests/win32/program_folder.h"
 
 namespace speedrail::win32::testing {
 
@@ -72,12 +73,7 @@ void PlatformTest::TearDown() {
 }
 
 std::string PlatformTest::childPath(const std::string& exeName) {
-    std::vector<wchar_t> path(32768);
-    const DWORD length =
-        ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    std::wstring folder(path.data(), length);
-    folder.resize(folder.find_last_of(L"\\/") + 1);
-    return toUtf8(folder) + exeName;
+    return toUtf8(programFolder()) + exeName;
 }
 
 void PlatformTest::createFile(const std::string& name, const std::string& bytes) {

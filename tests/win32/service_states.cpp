@@ -1,5 +1,9 @@
 #include "tests/win32/service_states.h"
 
+// tlhelp32.h builds on the types windows.h declares.
+#include <tlhelp32.h>
+
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/unique_handle.h"
@@ -60,6 +64,55 @@ std::map<std::wstring, DWORD> allServiceStates() {
         states[services[i].lpServiceName] = services[i].ServiceStatusProcess.dwCurrentState;
     }
     return states;
+}
+
+namespace {
+
+// Whether an sc or net a run started still runs: a run starts them and goes
+// on without waiting for their end.
+bool serviceToolRunning() {
+    const win32::UniqueKernelHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Process32FirstW(snapshot.get(), &entry); more;
+         more = ::Process32NextW(snapshot.get(), &entry)) {
+        for (const wchar_t* tool : {L"sc.exe", L"net.exe", L"net1.exe"}) {
+            if (::lstrcmpiW(entry.szExeFile, tool) == 0) return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+ServicesLeftAsFound::~ServicesLeftAsFound() {
+    constexpr DWORD kAsked = SERVICE_START | SERVICE_STOP;
+    const auto settled = [] {
+        const auto states = allServiceStates();
+        return !serviceToolRunning() &&
+               std::all_of(states.begin(), states.end(), [](const auto& entry) {
+                   return entry.second != SERVICE_START_PENDING &&
+                          entry.second != SERVICE_STOP_PENDING;
+               });
+    };
+    for (int pass = 0; pass < 4; ++pass) {
+        win32::testing::waitFor(settled, 60000);
+        bool changed = false;
+        for (const auto& [name, now] : allServiceStates()) {
+            const auto found = found_.find(name);
+            if (found == found_.end() ||
+                (found->second == SERVICE_STOPPED) == (now == SERVICE_STOPPED)) {
+                continue;
+            }
+            const auto service = openService(name, kAsked);
+            SERVICE_STATUS status{};
+            changed |=
+                found->second == SERVICE_STOPPED
+                    ? service && ::ControlService(service.get(), SERVICE_CONTROL_STOP, &status)
+                    : service && ::StartServiceW(service.get(), 0, nullptr);
+        }
+        if (!changed) break;
+    }
 }
 
 }  // namespace speedrail::testing

@@ -19,4 +19,19 @@ bool ensureServiceRunning(const std::wstring& name, DWORD timeoutMs);
 // Every service's state, by name.
 std::map<std::wstring, DWORD> allServiceStates();
 
+// Leaves the services as they were found: a resume run starts every listed
+// service, so when this goes each service that ran and no longer runs is
+// started, and each that was stopped and now runs is stopped, in as many
+// passes as its dependents need. No start type is ever touched.
+class ServicesLeftAsFound {
+public:
+    ServicesLeftAsFound() = default;
+    ~ServicesLeftAsFound();
+    ServicesLeftAsFound(const ServicesLeftAsFound&) = delete;
+    ServicesLeftAsFound& operator=(const ServicesLeftAsFound&) = delete;
+
+private:
+    const std::map<std::wstring, DWORD> found_ = allServiceStates();
+};
+
 }  // namespace speedrail::testing

@@ -1,19 +1,11 @@
 #include "started_program.h"
 
-#include <algorithm>
-
 #include "form/layout.h"
 #include "platform/platform_ops.h"
 #include "platform/win32/wide_text.h"
 #include "tests/win32/polling.h"
 
 namespace speedrail::win32::testing {
-
-std::wstring distributionFolder() {
-    std::wstring folder = L"" SPEEDRAIL_DIST_DIR;
-    std::replace(folder.begin(), folder.end(), L'/', L'\\');
-    return folder;
-}
 
 std::wstring distributedProgram() { return distributionFolder() + L"\\SpeeDRaiL.exe"; }
 

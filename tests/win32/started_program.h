@@ -10,11 +10,10 @@
 
 #include "platform/win32/unique_handle.h"
 #include "tests/win32/platform_test_folder.h"
+#include "tests/win32/program_folder.h"
 
 namespace speedrail::win32::testing {
 
-// The distribution folder: the program, its scripts and the shipped tracks.
-std::wstring distributionFolder();
 // SpeeDRaiL.exe there.
 std::wstring distributedProgram();
 

@@ -8,6 +8,7 @@
 
 #include "app/win32/control_window_ids.h"
 #include "form/layout.h"
+#include "platform/win32/wide_text.h"
 #include "tests/win32/polling.h"
 #include "tests/win32/started_program.h"
 
@@ -44,11 +45,15 @@ protected:
 TEST_F(WindowForeground, ScanAndStopRunEndWithTheWindowInFrontAndTheKeyFocusBack) {
     // A listing script of the user's opens a window that takes the
     // foreground, and goes on once it has (else it lists nothing). It names
-    // a service that does not exist: sc and net start, fail and end.
+    // a service that does not exist: sc and net start, fail and end. The
+    // window's program lies beside the script, which names it by its own
+    // folder: cmd reads a script in the console's code page, which may not
+    // hold the test program's path.
+    ASSERT_TRUE(::CopyFileW(toWide(childPath("foreground_window.exe")).c_str(),
+                            (folder_ + L"\\foreground_window.exe").c_str(), FALSE));
     createFile("srv.cmd",
-               "@\"" + childPath("foreground_window.exe") +
-                   "\"\r\n@if errorlevel 1 exit\r\n"
-                   "@echo Name> srv.tmp\r\n@echo SpeeDRaiLServicioInexistente>> srv.tmp\r\n");
+               "@\"%~dp0foreground_window.exe\"\r\n@if errorlevel 1 exit\r\n"
+               "@echo Name> srv.tmp\r\n@echo SpeeDRaiLServicioInexistente>> srv.tmp\r\n");
     ASSERT_TRUE(start(folder_));
     ASSERT_TRUE(answerWarning());
     const HWND main = windows().main;

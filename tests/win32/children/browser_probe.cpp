@@ -1,10 +1,14 @@
 // Test child: a stand-in for the system's browser launcher. Each start adds
 // one line to "<its path>.log":
 //   show=<wShowWindow, or "default">|args=<its command line after its name>
+// and writes who it runs as to "<its path>.token":
+//   user=<its user's SID>|elevation=<its elevation type>
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
+
+#include "bundle/win32/process_token.h"
 
 // The command line after the program's name (quoted or not) and the blanks
 // that follow it.
@@ -41,5 +45,12 @@ int main() {
                                             utf8, sizeof utf8, nullptr, nullptr);
     std::fwrite(utf8, 1, static_cast<size_t>(bytes > 0 ? bytes : 0), log);
     std::fclose(log);
+
+    const auto token = speedrail::win32::tokenFacts(::GetCurrentProcess());
+    FILE* facts = _wfopen((std::wstring(path, length) + L".token").c_str(), L"wb");
+    if (!token || !facts) return 3;
+    std::fprintf(facts, "user=%ls|elevation=%s", token->user.c_str(),
+                 speedrail::win32::elevationName(token->elevation));
+    std::fclose(facts);
     return 0;
 }

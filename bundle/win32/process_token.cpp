@@ -1,0 +1,61 @@
+#include "bundle/win32/process_token.h"
+
+#include <sddl.h>
+
+#include <vector>
+
+#include "platform/win32/unique_handle.h"
+
+namespace speedrail::win32 {
+
+std::optional<TokenFacts> tokenFacts(HANDLE process) {
+    UniqueKernelHandle token;
+    if (!::OpenProcessToken(process, TOKEN_QUERY, token.put())) return std::nullopt;
+    DWORD size = 0;
+    ::GetTokenInformation(token.get(), TokenUser, nullptr, 0, &size);
+    std::vector<BYTE> user(size);
+    wchar_t* sid = nullptr;
+    if (size == 0 || !::GetTokenInformation(token.get(), TokenUser, user.data(), size, &size) ||
+        !::ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid, &sid)) {
+        return std::nullopt;
+    }
+    TokenFacts facts{sid, std::nullopt};
+    ::LocalFree(sid);
+    TOKEN_ELEVATION_TYPE type{};
+    if (::GetTokenInformation(token.get(), TokenElevationType, &type, sizeof type, &size)) {
+        facts.elevation = type;
+    }
+    return facts;
+}
+
+std::optional<TokenFacts> desktopShellTokenFacts() {
+    DWORD id = 0;
+    const HWND shell = ::GetShellWindow();
+    if (!shell || !::GetWindowThreadProcessId(shell, &id)) return std::nullopt;
+    const UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
+    if (!process) return std::nullopt;
+    return tokenFacts(process.get());
+}
+
+const char* elevationName(std::optional<TOKEN_ELEVATION_TYPE> elevation) {
+    if (!elevation) return "unknown";
+    switch (*elevation) {
+        case TokenElevationTypeDefault:
+            return "Default";
+        case TokenElevationTypeFull:
+            return "Full";
+        case TokenElevationTypeLimited:
+            return "Limited";
+    }
+    return "unknown";
+}
+
+bool runsAsAdministrator() {
+    BYTE sid[SECURITY_MAX_SID_SIZE];
+    DWORD size = sizeof sid;
+    BOOL member = FALSE;
+    return ::CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, sid, &size) &&
+           ::CheckTokenMembership(nullptr, sid, &member) && member;
+}
+
+}  // namespace speedrail::win32
