@@ -16,6 +16,7 @@
 #include "bundle/win32/process_token.h"
 #include "platform/win32/com_apartment.h"
 #include "platform/win32/media_player.h"
+#include "platform/win32/page_route.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
 
@@ -80,9 +81,9 @@ std::string uac() {
 
 std::string shellUser() {
     const auto shell = desktopShellTokenFacts();
-    const auto self = tokenFacts(::GetCurrentProcess());
-    if (!shell || !self) return "cannot tell (no shell window, or its token cannot be read)";
-    return std::string(shell->user == self->user ? "yes" : "no") + " (the shell's elevation type " +
+    if (!shell) return "cannot tell (no shell window, or its token cannot be read)";
+    // The same test the program makes before it opens a web page itself.
+    return std::string(runsAsDesktopShellUser() ? "yes" : "no") + " (the shell's elevation type " +
            elevationName(shell->elevation) + ")";
 }
 

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/win32/page_route.h"
 #include "platform/win32/unique_handle.h"
 
 namespace speedrail::win32 {
@@ -29,10 +30,7 @@ std::optional<TokenFacts> tokenFacts(HANDLE process) {
 }
 
 std::optional<TokenFacts> desktopShellTokenFacts() {
-    DWORD id = 0;
-    const HWND shell = ::GetShellWindow();
-    if (!shell || !::GetWindowThreadProcessId(shell, &id)) return std::nullopt;
-    const UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
+    const UniqueKernelHandle process = openDesktopShellProcess();
     if (!process) return std::nullopt;
     return tokenFacts(process.get());
 }

@@ -41,12 +41,15 @@ std::optional<TOKEN_ELEVATION_TYPE> processElevationType() {
     return type;
 }
 
-bool runsAsDesktopShellUser() {
-    DWORD shellProcessId = 0;
+UniqueKernelHandle openDesktopShellProcess() {
+    DWORD id = 0;
     const HWND shell = ::GetShellWindow();
-    if (!shell || !::GetWindowThreadProcessId(shell, &shellProcessId)) return false;
-    const UniqueKernelHandle shellProcess(
-        ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, shellProcessId));
+    if (!shell || !::GetWindowThreadProcessId(shell, &id)) return {};
+    return UniqueKernelHandle(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
+}
+
+bool runsAsDesktopShellUser() {
+    const UniqueKernelHandle shellProcess = openDesktopShellProcess();
     if (!shellProcess) return false;
     std::vector<BYTE> shellUser = tokenUser(shellProcess.get());
     std::vector<BYTE> ownUser = tokenUser(::GetCurrentProcess());

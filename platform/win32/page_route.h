@@ -6,6 +6,8 @@
 
 #include <optional>
 
+#include "platform/win32/unique_handle.h"
+
 namespace speedrail::win32 {
 
 enum class PageRoute {
@@ -22,8 +24,11 @@ PageRoute pageRoute(std::optional<TOKEN_ELEVATION_TYPE> type, bool desktopShellU
 
 // This process's elevation type; nothing when its token cannot be read.
 std::optional<TOKEN_ELEVATION_TYPE> processElevationType();
-// Whether this process runs as the user of the process that shows the
-// desktop's shell window; false where there is none, or it cannot be read.
+// The process that shows the desktop's shell window (GetShellWindow),
+// opened to read its token; null where there is none or it cannot be opened.
+UniqueKernelHandle openDesktopShellProcess();
+// Whether this process runs as the desktop shell's user; false where there
+// is no shell, or its user cannot be read.
 bool runsAsDesktopShellUser();
 
 // The route for this process.
