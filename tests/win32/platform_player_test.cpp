@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "platform/win32/com_apartment.h"
 #include "platform/win32/idle_signal.h"
+#include "platform/win32/media_player.h"
 #include "platform/win32/midi_sequencer.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
@@ -147,6 +149,20 @@ public:
 private:
     MusicPlayerFactory make_;
 };
+
+// Where Windows has no media player (its N editions, a Server without the
+// feature), the music's own thread plays through the MCI sequencer.
+TEST_F(PlatformPlayerTest, WithoutTheMediaPlayerTheMusicThreadOpensTheSequencer) {
+    const ComApartment apartment;
+    if (MediaPlayer::create()) GTEST_SKIP() << "this system has the media player";
+    const SystemLibrary winmm(L"winmm.dll");
+    const auto outputs = winmm.find<decltype(&::midiOutGetNumDevs)>("midiOutGetNumDevs");
+    if (!outputs || outputs() == 0) GTEST_SKIP() << "no MIDI output to play through";
+    createFile("0.mid", tinyMidiFile());
+    Win32Platform platform;
+    platform.setPlayerUrl(" 0.mid");
+    EXPECT_TRUE(waitFor([] { return openSequencers() == 1; }, kWaitMs));
+}
 
 // The end waits two seconds at most for a player that hangs in its making,
 // and what was queued before it is not carried out once that player is made.
