@@ -10,22 +10,14 @@
 namespace speedrail::win32 {
 
 std::optional<TokenFacts> tokenFacts(HANDLE process) {
-    UniqueKernelHandle token;
-    if (!::OpenProcessToken(process, TOKEN_QUERY, token.put())) return std::nullopt;
-    DWORD size = 0;
-    ::GetTokenInformation(token.get(), TokenUser, nullptr, 0, &size);
-    std::vector<BYTE> user(size);
+    std::vector<BYTE> user = tokenUser(process);
     wchar_t* sid = nullptr;
-    if (size == 0 || !::GetTokenInformation(token.get(), TokenUser, user.data(), size, &size) ||
+    if (user.empty() ||
         !::ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid, &sid)) {
         return std::nullopt;
     }
-    TokenFacts facts{sid, std::nullopt};
+    TokenFacts facts{sid, elevationType(process)};
     ::LocalFree(sid);
-    TOKEN_ELEVATION_TYPE type{};
-    if (::GetTokenInformation(token.get(), TokenElevationType, &type, sizeof type, &size)) {
-        facts.elevation = type;
-    }
     return facts;
 }
 

@@ -7,8 +7,10 @@
 namespace speedrail::win32 {
 namespace {
 
-// The TOKEN_USER of a process's token, in a buffer of its own; empty when
-// it cannot be read.
+PSID sidOf(std::vector<BYTE>& user) { return reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid; }
+
+}  // namespace
+
 std::vector<BYTE> tokenUser(HANDLE process) {
     UniqueKernelHandle token;
     DWORD size = 0;
@@ -21,20 +23,16 @@ std::vector<BYTE> tokenUser(HANDLE process) {
     return user;
 }
 
-PSID sidOf(std::vector<BYTE>& user) { return reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid; }
-
-}  // namespace
-
 PageRoute pageRoute(std::optional<TOKEN_ELEVATION_TYPE> type, bool desktopShellUser) {
     const bool elevated = !type || *type == TokenElevationTypeFull;
     return !elevated && desktopShellUser ? PageRoute::OwnShell : PageRoute::DesktopShell;
 }
 
-std::optional<TOKEN_ELEVATION_TYPE> processElevationType() {
+std::optional<TOKEN_ELEVATION_TYPE> elevationType(HANDLE process) {
     UniqueKernelHandle token;
     TOKEN_ELEVATION_TYPE type{};
     DWORD size = 0;
-    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, token.put()) ||
+    if (!::OpenProcessToken(process, TOKEN_QUERY, token.put()) ||
         !::GetTokenInformation(token.get(), TokenElevationType, &type, sizeof type, &size)) {
         return std::nullopt;
     }
@@ -58,7 +56,7 @@ bool runsAsDesktopShellUser() {
 }
 
 PageRoute pageRouteOfThisProcess() {
-    return pageRoute(processElevationType(), runsAsDesktopShellUser());
+    return pageRoute(elevationType(::GetCurrentProcess()), runsAsDesktopShellUser());
 }
 
 }  // namespace speedrail::win32

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <vector>
 
 #include "platform/win32/unique_handle.h"
 
@@ -22,8 +23,11 @@ enum class PageRoute {
 // UAC off gives a Default token of a user who is not the desktop's.
 PageRoute pageRoute(std::optional<TOKEN_ELEVATION_TYPE> type, bool desktopShellUser);
 
-// This process's elevation type; nothing when its token cannot be read.
-std::optional<TOKEN_ELEVATION_TYPE> processElevationType();
+// The elevation type of `process`'s token; nothing when it cannot be read.
+std::optional<TOKEN_ELEVATION_TYPE> elevationType(HANDLE process);
+// The TOKEN_USER of `process`'s token, in a buffer of its own; empty when it
+// cannot be read.
+std::vector<BYTE> tokenUser(HANDLE process);
 // The process that shows the desktop's shell window (GetShellWindow),
 // opened to read its token; null where there is none or it cannot be opened.
 UniqueKernelHandle openDesktopShellProcess();

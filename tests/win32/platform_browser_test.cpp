@@ -3,9 +3,8 @@
 // winebrowser.exe; a logging stand-in takes its place for the test.
 #include <gtest/gtest.h>
 #include <windows.h>
-// shellapi.h and tlhelp32.h build on the types windows.h declares.
+// shellapi.h builds on the types windows.h declares.
 #include <shellapi.h>
-#include <tlhelp32.h>
 
 #include <atomic>
 #include <memory>
@@ -26,21 +25,13 @@
 #include "tests/win32/confirming_platform.h"
 #include "tests/win32/platform_test_folder.h"
 #include "tests/win32/polling.h"
+#include "tests/win32/running_programs.h"
 #include "tests/win32/under_wine.h"
 
 namespace speedrail::win32::testing {
 namespace {
 
-bool launcherRunning() {
-    const UniqueKernelHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = ::Process32FirstW(snapshot.get(), &entry); more;
-         more = ::Process32NextW(snapshot.get(), &entry)) {
-        if (::lstrcmpiW(entry.szExeFile, L"winebrowser.exe") == 0) return true;
-    }
-    return false;
-}
+bool launcherRunning() { return programRunning({L"winebrowser.exe"}); }
 
 // For as long as it lives, the stand-in (browser_probe.exe) is the system's
 // winebrowser.exe, run as native code: by default Wine runs its own build

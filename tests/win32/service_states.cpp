@@ -1,14 +1,12 @@
 #include "tests/win32/service_states.h"
 
-// tlhelp32.h builds on the types windows.h declares.
-#include <tlhelp32.h>
-
 #include <algorithm>
 #include <vector>
 
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/unique_service_handle.h"
 #include "tests/win32/polling.h"
+#include "tests/win32/running_programs.h"
 
 namespace speedrail::testing {
 namespace {
@@ -66,30 +64,12 @@ std::map<std::wstring, DWORD> allServiceStates() {
     return states;
 }
 
-namespace {
-
-// Whether an sc or net a run started still runs: a run starts them and goes
-// on without waiting for their end.
-bool serviceToolRunning() {
-    const win32::UniqueKernelHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = ::Process32FirstW(snapshot.get(), &entry); more;
-         more = ::Process32NextW(snapshot.get(), &entry)) {
-        for (const wchar_t* tool : {L"sc.exe", L"net.exe", L"net1.exe"}) {
-            if (::lstrcmpiW(entry.szExeFile, tool) == 0) return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
-
 ServicesLeftAsFound::~ServicesLeftAsFound() {
     constexpr DWORD kAsked = SERVICE_START | SERVICE_STOP;
     const auto settled = [] {
         const auto states = allServiceStates();
-        return !serviceToolRunning() &&
+        // A run starts sc and net and goes on without waiting for their end.
+        return !win32::testing::programRunning({L"sc.exe", L"net.exe", L"net1.exe"}) &&
                std::all_of(states.begin(), states.end(), [](const auto& entry) {
                    return entry.second != SERVICE_START_PENDING &&
                           entry.second != SERVICE_STOP_PENDING;

@@ -40,7 +40,8 @@ TEST(WindowsBehaviour, TheElevationTypeReadFollowsUac) {
         facts->user.size() > 4 && facts->user.compare(facts->user.size() - 4, 4, L"-500") == 0;
     const bool split = lua != 0 && !builtInAdministrator;
     // What the program reads, which decides how its web pages open.
-    EXPECT_EQ(processElevationType(), split ? TokenElevationTypeFull : TokenElevationTypeDefault)
+    EXPECT_EQ(elevationType(::GetCurrentProcess()),
+              split ? TokenElevationTypeFull : TokenElevationTypeDefault)
         << "EnableLUA " << lua;
 }
 
